@@ -1,0 +1,107 @@
+#include "fans/evaluation.h"
+
+#include "fans/chow_pairs.h"
+#include "fans/compatibility.h"
+
+namespace fanwright {
+
+namespace {
+
+FanDetectors buildTableDetectors()
+{
+    FanDetectors d{};
+    for (int id = 1; id <= FanCount; ++id)
+        d.rules[static_cast<std::size_t>(id - 1)] = fanRule(id);
+    d.countChowPairs = countChowPairs;
+    return d;
+}
+
+const FanDetectors detectorsFromTable = buildTableDetectors();
+
+std::int32_t& countOf(std::int32_t* fanCounts, int id)
+{
+    return fanCounts[id - 1];
+}
+
+// Two or three wait fans in one reading contradict each other: none of them is scored.
+void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
+{
+    const int waits = countOf(fanCounts, EdgeWait) + countOf(fanCounts, ClosedWait) +
+                      countOf(fanCounts, SingleWaiting);
+    if (waits <= 1)
+        return;
+    total -= waits;
+    countOf(fanCounts, EdgeWait) = countOf(fanCounts, ClosedWait) =
+        countOf(fanCounts, SingleWaiting) = 0;
+}
+
+}  // namespace
+
+const FanDetectors& tableDetectors()
+{
+    return detectorsFromTable;
+}
+
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
+{
+    return evaluateFans(s, fanCounts, detectorsFromTable);
+}
+
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
+                          const FanDetectors& detectors)
+{
+    if (s.form == NoForm)
+        return 0;
+    bool enabled[FanCount + 1];
+    for (int id = 0; id <= FanCount; ++id) {
+        enabled[id] = true;
+        if (id > 0)
+            countOf(fanCounts, id) = 0;
+    }
+    std::int32_t total = 0;
+    std::int32_t threeChowCode = 0;
+    bool pairChowsDone = false;
+
+    // 1. Fans 1..80 in order; a counted fan switches off the later fans it excludes.
+    for (int f = 1; f < FanCount; ++f) {
+        if (!enabled[f] || (isRegularOnly(f) && s.form != Regular))
+            continue;
+        if (isPairChowFan(f)) {
+            // The four two-chow fans are counted together, once, without exclusions of their
+            // own.
+            if (pairChowsDone)
+                continue;
+            detectors.countChowPairs(s, threeChowCode, fanCounts);
+            for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
+                total += countOf(fanCounts, p) * fanPoints(p);
+            pairChowsDone = true;
+            continue;
+        }
+        std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
+        if (isThreeChowFan(f)) {
+            threeChowCode = count;
+            count = count > 0 ? 1 : 0;
+        }
+        if (count <= 0)
+            continue;
+        countOf(fanCounts, f) = count;
+        total += count * fanPoints(f);
+        for (int j = f + 1; j <= FanCount; ++j) {
+            if (!isCompatible(f, j))
+                enabled[j] = false;
+        }
+    }
+
+    // 2. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.
+    settleWaitFans(fanCounts, total);
+    if (total == 0) {
+        total = fanPoints(ChickenHand);
+        countOf(fanCounts, ChickenHand) = 1;
+    }
+
+    // 3. Hands here hold no flowers, so Flower Tiles stays at 0.
+    countOf(fanCounts, FlowerTiles) = 0;
+    return total;
+}
+
+}  // namespace fanwright

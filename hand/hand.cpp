@@ -1,0 +1,232 @@
+#include "hand/hand.h"
+
+namespace fanwright {
+
+namespace {
+
+// The three tile entries a declared set puts into the tile list.
+void setTilesOf(SetKind kind, TileId tile, TileId out[3])
+{
+    if (kind == Chow) {
+        out[0] = tile - 1;
+        out[1] = tile;
+        out[2] = tile + 1;
+    } else {
+        out[0] = out[1] = out[2] = tile;
+    }
+}
+
+bool isKong(SetKind kind)
+{
+    return kind == MeldedKong || kind == ConcealedKong;
+}
+
+}  // namespace
+
+void Hand::clear()
+{
+    setCount = 0;
+    concealedCount = 0;
+    tileCount = 0;
+    winningTile = NoTile;
+    lastTileInGame = lastTileOfKind = replacementTile = robbingTheKong = 0;
+    prevalentWind = seatWind = NoTile;
+    winSource = NotChosen;
+    for (int i = 0; i < MaxSets; ++i) {
+        setKinds[i] = NoSet;
+        setTiles[i] = NoTile;
+    }
+    for (int i = 0; i < MaxTiles; ++i)
+        concealedTiles[i] = tiles[i] = NoTile;
+}
+
+bool Hand::canAddSetOf(SetKind kind, TileId tile) const
+{
+    if (!canAddSet())
+        return false;
+    if (kind == Chow) {
+        return isChowMiddle(tile) && countTileUses(tile - 1) < 4 && countTileUses(tile) < 4 &&
+               countTileUses(tile + 1) < 4;
+    }
+    if (kind == Pung)
+        return countTileUses(tile) < 2;
+    return countTileUses(tile) == 0;
+}
+
+void Hand::addSet(SetKind kind, TileId tile)
+{
+    if (!canAddSet())
+        return;
+    setKinds[setCount] = kind;
+    setTiles[setCount] = tile;
+    ++setCount;
+    TileId three[3];
+    setTilesOf(kind, tile, three);
+    for (TileId t : three)
+        appendTile(t);
+}
+
+void Hand::addConcealedTile(TileId tile)
+{
+    if (!canAddConcealedTile())
+        return;
+    int i = concealedCount;
+    while (i > 0 && concealedTiles[i - 1] > tile) {  // after any equal tiles
+        concealedTiles[i] = concealedTiles[i - 1];
+        --i;
+    }
+    concealedTiles[i] = tile;
+    ++concealedCount;
+    appendTile(tile);
+}
+
+void Hand::setWinningTile(TileId tile)
+{
+    if (!canSetWinningTile())
+        return;
+    winningTile = tile;
+    appendTile(tile);
+}
+
+bool Hand::removeTileEntry(TileId tile)
+{
+    for (int i = 0; i < tileCount; ++i) {
+        if (tiles[i] != tile)
+            continue;
+        for (int j = i + 1; j < tileCount; ++j)
+            tiles[j - 1] = tiles[j];
+        tiles[--tileCount] = NoTile;
+        return true;
+    }
+    return false;
+}
+
+bool Hand::removeSet(SetKind kind, TileId tile)
+{
+    for (int i = 0; i < setCount; ++i) {
+        if (setKinds[i] != kind || setTiles[i] != tile)
+            continue;
+        for (int j = i + 1; j < setCount; ++j) {
+            setKinds[j - 1] = setKinds[j];
+            setTiles[j - 1] = setTiles[j];
+        }
+        --setCount;
+        setKinds[setCount] = NoSet;
+        setTiles[setCount] = NoTile;
+        TileId three[3];
+        setTilesOf(kind, tile, three);
+        for (TileId t : three)
+            removeTileEntry(t);
+        return true;
+    }
+    return false;
+}
+
+bool Hand::removeConcealedTile(TileId tile)
+{
+    for (int i = 0; i < concealedCount; ++i) {
+        if (concealedTiles[i] != tile)
+            continue;
+        for (int j = i + 1; j < concealedCount; ++j)
+            concealedTiles[j - 1] = concealedTiles[j];
+        concealedTiles[--concealedCount] = NoTile;
+        removeTileEntry(tile);
+        return true;
+    }
+    return false;
+}
+
+bool Hand::clearWinningTile()
+{
+    if (winningTile == NoTile)
+        return false;
+    removeTileEntry(winningTile);
+    winningTile = NoTile;
+    return true;
+}
+
+int Hand::countTileUses(TileId tile) const
+{
+    int uses = 0;
+    for (int i = 0; i < setCount; ++i) {
+        TileId t = setTiles[i];
+        if (setKinds[i] == Chow)
+            uses += (tile >= t - 1 && tile <= t + 1) ? 1 : 0;
+        else if (t == tile)
+            uses += isKong(setKinds[i]) ? 4 : 3;
+    }
+    uses += countConcealed(tile);
+    if (winningTile == tile)
+        ++uses;
+    return uses;
+}
+
+int Hand::countSetsOfKind(SetKind kind) const
+{
+    int n = 0;
+    for (int i = 0; i < setCount; ++i)
+        n += setKinds[i] == kind ? 1 : 0;
+    return n;
+}
+
+int Hand::countConcealed(TileId tile) const
+{
+    int n = 0;
+    for (int i = 0; i < concealedCount; ++i)
+        n += concealedTiles[i] == tile ? 1 : 0;
+    return n;
+}
+
+void Hand::setFlags(bool lastInGame, bool lastOfKind, bool replacement, bool robbing)
+{
+    lastTileInGame = lastInGame ? 1 : 0;
+    lastTileOfKind = lastOfKind ? 1 : 0;
+    replacementTile = replacement ? 1 : 0;
+    robbingTheKong = robbing ? 1 : 0;
+}
+
+void Hand::setWinds(TileId prevalent, TileId seat)
+{
+    prevalentWind = prevalent;
+    seatWind = seat;
+}
+
+bool Hand::allowsLastTileOfKind() const
+{
+    return isComplete() && !winningTileIsConcealedCopy() && countTileUses(winningTile) != 4;
+}
+
+bool Hand::forcesLastTileOfKind() const
+{
+    return isComplete() && !winningTileIsConcealedCopy() && countTileUses(winningTile) == 4;
+}
+
+bool Hand::allowsReplacementTile() const
+{
+    if (!isComplete() || winSource != SelfDrawn)
+        return false;
+    for (int i = 0; i < setCount; ++i) {
+        if (isKong(setKinds[i]))
+            return true;
+    }
+    return false;
+}
+
+bool Hand::allowsRobbingTheKong() const
+{
+    return isComplete() && countTileUses(winningTile) == 1 && winSource == Discard;
+}
+
+bool Hand::needsWinds() const
+{
+    int windsOfThree = 0;
+    for (TileId wind = East; wind <= North; ++wind) {
+        int copies = 0;
+        for (int i = 0; i < tileCount; ++i)
+            copies += tiles[i] == wind ? 1 : 0;
+        windsOfThree += copies == 3 ? 1 : 0;
+    }
+    return windsOfThree > 0 && windsOfThree < 4;
+}
+
+}  // namespace fanwright

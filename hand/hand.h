@@ -1,0 +1,99 @@
+// The hand record: what the user edits, the generator fills, the log writes and the scorer reads.
+#pragma once
+
+#include "hand/tiles.h"
+
+#include <cstdint>
+
+namespace fanwright {
+
+inline constexpr int MaxSets = 7;
+inline constexpr int MaxTiles = 14;
+inline constexpr int LogTextSize = 56;
+
+// A plain fixed-size record, copied by value. The can... operations say whether an edit keeps
+// the hand legal; the edit operations themselves check capacity only and silently do nothing
+// when it is exceeded.
+struct Hand {
+    std::int32_t setCount;      // declared sets, 0..4
+    SetKind setKinds[MaxSets];  // Chow, Pung, MeldedKong or ConcealedKong, in order of adding
+    TileId setTiles[MaxSets];   // a chow by its middle tile
+    std::int32_t concealedCount;
+    TileId concealedTiles[MaxTiles];  // always ascending
+    std::int32_t tileCount;
+    TileId tiles[MaxTiles];  // three per declared set (a kong too), then concealed and winning
+                             // tiles, in order of adding
+    TileId winningTile;
+    std::uint8_t lastTileInGame;
+    std::uint8_t lastTileOfKind;
+    std::uint8_t replacementTile;
+    std::uint8_t robbingTheKong;
+    TileId prevalentWind;
+    TileId seatWind;
+    WinSource winSource;
+    char logText[LogTextSize];  // filled by toLogText
+
+    Hand()
+    {
+        clear();
+        logText[0] = '\0';
+    }
+
+    void clear();
+
+    bool canAddSet() const { return 3 * setCount + concealedCount < 11; }
+    bool canAddConcealedTile() const { return 3 * setCount + concealedCount < 13; }
+    bool canSetWinningTile() const { return winningTile == NoTile; }
+    bool canAddSetOf(SetKind kind, TileId tile) const;
+    bool canAddTile(TileId tile) const { return !isComplete() && countTileUses(tile) < 4; }
+    bool isComplete() const { return tileCount == MaxTiles; }
+
+    void addSet(SetKind kind, TileId tile);
+    void addConcealedTile(TileId tile);
+    void setWinningTile(TileId tile);
+    bool removeSet(SetKind kind, TileId tile);
+    bool removeConcealedTile(TileId tile);
+    bool clearWinningTile();
+
+    // Copies of the tile the hand holds, a kong counting four.
+    int countTileUses(TileId tile) const;
+
+    void setFlags(bool lastInGame, bool lastOfKind, bool replacement, bool robbing);
+    void setWinds(TileId prevalent, TileId seat);
+    void setWinSource(WinSource source) { winSource = source; }
+
+    // Builds the one-line log code of the hand in logText and returns it.
+    const char* toLogText();
+
+    int getSetCount() const { return setCount; }
+    SetKind getSetKind(int i) const { return setKinds[i]; }
+    TileId getSetTile(int i) const { return setTiles[i]; }
+    int countSetsOfKind(SetKind kind) const;
+    int getConcealedCount() const { return concealedCount; }
+    TileId getConcealedTile(int i) const { return concealedTiles[i]; }
+    int countConcealed(TileId tile) const;
+    int getTileCount() const { return tileCount; }
+    TileId getTile(int i) const { return tiles[i]; }
+    TileId getWinningTile() const { return winningTile; }
+    bool isLastTileInGame() const { return lastTileInGame != 0; }
+    bool isLastTileOfKind() const { return lastTileOfKind != 0; }
+    bool isReplacementTile() const { return replacementTile != 0; }
+    bool isRobbingTheKong() const { return robbingTheKong != 0; }
+    TileId getPrevalentWind() const { return prevalentWind; }
+    TileId getSeatWind() const { return seatWind; }
+    WinSource getWinSource() const { return winSource; }
+
+    // Which situation controls make sense for this hand.
+    bool allowsLastTileOfKind() const;
+    bool forcesLastTileOfKind() const;
+    bool allowsReplacementTile() const;
+    bool allowsRobbingTheKong() const;
+    bool needsWinds() const;
+
+protected:
+    void appendTile(TileId tile) { tiles[tileCount++] = tile; }
+    bool removeTileEntry(TileId tile);
+    bool winningTileIsConcealedCopy() const { return countConcealed(winningTile) > 0; }
+};
+
+}  // namespace fanwright

@@ -1,0 +1,63 @@
+// Small helpers for building hands in tests from tile names such as "1b 2b 3b" or "1b2b3b".
+#pragma once
+
+#include "hand/hand.h"
+#include "hand/log_code.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fanwright::test {
+
+inline std::vector<TileId> tilesOf(std::string_view names)
+{
+    std::vector<TileId> tiles;
+    std::string compact;
+    for (char c : names) {
+        if (c != ' ')
+            compact += c;
+    }
+    for (std::size_t i = 0; i + 1 < compact.size(); i += 2) {
+        const std::string_view name(compact.data() + i, 2);
+        TileId found = -1;
+        for (TileId t = 0; t < TileCodes; ++t) {
+            if (tileName(t) == name)
+                found = t;
+        }
+        EXPECT_GE(found, 0) << "bad tile name " << name;
+        tiles.push_back(found);
+    }
+    return tiles;
+}
+
+inline TileId tile(std::string_view name)
+{
+    return tilesOf(name).at(0);
+}
+
+// A hand of concealed tiles and a winning tile, nothing declared.
+inline Hand concealedHand(std::string_view concealed, std::string_view winning,
+                          WinSource source = SelfDrawn)
+{
+    Hand hand;
+    for (TileId t : tilesOf(concealed))
+        hand.addConcealedTile(t);
+    if (!winning.empty())
+        hand.setWinningTile(tile(winning));
+    hand.setWinSource(source);
+    return hand;
+}
+
+// A hand from its log code; fails the test when the code is refused.
+inline Hand handOf(std::string_view code)
+{
+    ParsedLogLine parsed;
+    std::string error;
+    EXPECT_TRUE(parseLogLine(code, parsed, error)) << code << ": " << error;
+    return parsed.hand;
+}
+
+}  // namespace fanwright::test
