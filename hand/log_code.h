@@ -17,8 +17,8 @@ inline constexpr int MaxLogCodeLength = 37;
 
 struct ParsedLogLine {
     Hand hand;
-    std::string_view code;  // the code as given, without the comment
-    std::string_view comment;
+    std::string_view code;  // the code as given, without the comment: a view into the line
+    std::string_view comment;  // likewise
 };
 
 // Reads a code, optionally followed by " - comment", into a complete, legal hand built through

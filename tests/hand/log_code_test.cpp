@@ -1,0 +1,130 @@
+#include "hand/log_code.h"
+#include "random_hands.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace fanwright {
+namespace {
+
+using test::tile;
+
+std::string refusal(std::string_view line)
+{
+    ParsedLogLine parsed;
+    std::string error;
+    EXPECT_FALSE(parseLogLine(line, parsed, error)) << line;
+    return error;
+}
+
+TEST(LogCode, WritesTheExamplesToTheLetter)
+{
+    Hand h;
+    h.addSet(Chow, tile("3b"));
+    h.addSet(Pung, tile("5c"));
+    for (TileId t : test::tilesOf("1b 7d 8d 9d we we we"))
+        h.addConcealedTile(t);
+    h.setWinningTile(tile("1b"));
+    h.setWinds(East, South);
+    h.setWinSource(SelfDrawn);
+    EXPECT_STREQ(h.toLogText(), "ch3bpu5c1b7d8d9dwewewe1bffffwewsw");
+
+    Hand orphans = test::concealedHand("dw dg dr wn ww ws we 9d 1d 9c 1c 9b 1b", "1b");
+    EXPECT_STREQ(orphans.toLogText(), "1b9b1c9c1d9dwewswwwndrdgdw1bffffememw");
+}
+
+TEST(LogCode, WritesKongsFlagsAndAnUnchosenWinSource)
+{
+    Hand h;
+    h.addSet(ConcealedKong, tile("dr"));
+    h.addSet(MeldedKong, tile("9c"));
+    h.addSet(Chow, tile("8d"));
+    for (TileId t : test::tilesOf("2b 3b 4b wn"))
+        h.addConcealedTile(t);
+    h.setWinningTile(tile("wn"));
+    h.setFlags(true, false, true, false);
+    h.setWinds(NoTile, West);
+    EXPECT_STREQ(h.toLogText(), "ckdrmk9cch8d2b3b4bwnwntftfemwwn");
+    EXPECT_EQ(std::string(h.logText).size(), 31u);
+}
+
+TEST(LogCode, ReadsBackEveryHandItWrites)
+{
+    test::RandomHands random(7);
+    for (int i = 0; i < 3000; ++i) {
+        Hand h = random.complete();
+        const std::string code = h.toLogText();
+        ASSERT_LE(code.size(), static_cast<std::size_t>(MaxLogCodeLength));
+        ParsedLogLine parsed;
+        std::string error;
+        const std::string line = code + " - comment " + std::to_string(i);
+        ASSERT_TRUE(parseLogLine(line, parsed, error))
+            << code << ": " << error;
+        EXPECT_EQ(parsed.code, code);
+        EXPECT_EQ(parsed.comment, "comment " + std::to_string(i));
+        EXPECT_STREQ(parsed.hand.toLogText(), code.c_str());
+        EXPECT_EQ(parsed.hand.countTileUses(h.winningTile), h.countTileUses(h.winningTile));
+    }
+}
+
+TEST(LogCode, AcceptsLogLinesWithEmptyCommentsAndLineEnds)
+{
+    ParsedLogLine parsed;
+    std::string error;
+    for (const char* line :
+         {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw - pair wait\n",
+          "ch3bpu5c1b7d8d9dwewewe1bffffwewsw - \r\n", "ch3bpu5c1b7d8d9dwewewe1bffffwewsw -",
+          "ch3bpu5c1b7d8d9dwewewe1bffffwewsw"}) {
+        EXPECT_TRUE(parseLogLine(line, parsed, error)) << line << ": " << error;
+        EXPECT_EQ(parsed.code, "ch3bpu5c1b7d8d9dwewewe1bffffwewsw");
+        EXPECT_TRUE(parsed.hand.isComplete());
+    }
+    // A comment may itself hold " - ".
+    ASSERT_TRUE(parseLogLine("ch3bpu5c1b7d8d9dwewewe1bffffwewsw - a - b", parsed, error));
+    EXPECT_EQ(parsed.comment, "a - b");
+}
+
+TEST(LogCode, RefusesWhatIsNotALegalHand)
+{
+    EXPECT_NE(refusal("").find("no hand code"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewexx1bffffwewsw").find("unknown tile \"xx\""),
+              std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsw junk").find("expected \" - \""),
+              std::string::npos);
+    EXPECT_NE(refusal("ch1bpu5c1b7d8d9dwewewe1bffffwewsw").find("middle tile"), std::string::npos);
+    EXPECT_NE(refusal("chwepu5c1b7d8d9dwewewe1bffffwewsw").find("middle tile"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c5c7d8d9dwewewe5cffffwewsw").find("fifth copy of \"5c\""),
+              std::string::npos);
+    EXPECT_NE(refusal("mk5cpu5c1b7d8d9dwewewe1bffffwewsw").find("fifth copy"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewe1bffffwewsw").find("wrong number of tiles: 13"),
+              std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b1b7d8d9dwewewe1bffffwewsw").find("too many tiles"),
+              std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bfxffwewsw").find("flag"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffdrwsw").find("prevalent wind"),
+              std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwe1bw").find("seat wind"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsx").find("win source"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewswd").find("two-letter"), std::string::npos);
+    EXPECT_NE(refusal("1b7d8d9dch3bpu5cwewewe1bffffwewsw").find("come before"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsW").find("win source"), std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsw\t- x").find("expected"),
+              std::string::npos);
+    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe").find("two-letter"), std::string::npos);
+    EXPECT_NE(refusal("pu5c5c5c1b7d8d9dwewewe1bffffwewsw").find("fifth"), std::string::npos);
+}
+
+TEST(LogCode, NeverReadsPastTheEndOfShortOrOddInput)
+{
+    ParsedLogLine parsed;
+    std::string error;
+    const std::string code = "ch3bpu5c1b7d8d9dwewewe1bffffwewsw";
+    for (std::size_t n = 0; n < code.size(); ++n)
+        EXPECT_FALSE(parseLogLine(code.substr(0, n), parsed, error)) << n;
+    EXPECT_FALSE(parseLogLine(std::string_view("ch3b\0u5c1b", 10), parsed, error));
+}
+
+}  // namespace
+}  // namespace fanwright
