@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Builds every tree and runs every test: the native Release tree, the native tree with the
+# address and undefined-behaviour sanitizers, and the Windows tree (MinGW-w64) with its tests
+# under Wine on a private Xvfb display; then fuzzing, once scripts/fuzz.sh exists.
+# Installs whatever is missing first. Stops at the first failure, with a non-zero status.
+#
+#   scripts/test.sh [STAGE...]     default: all stages, in order
+#
+# A stage is a function stage_NAME below; to add one, write the function and list it in STAGES.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$FANWRIGHT_ROOT"
+
+STAGES=(setup native native-sanitize windows fuzz)
+
+tests_passed=0
+tests_failed=0
+summary=()
+
+# ctest for PRESET; its counts go into the totals of the summary.
+run_ctest() {  # PRESET
+    local log="build/$1/ctest-output.log" status=0
+    ctest --preset "$1" --parallel "$FANWRIGHT_JOBS" 2>&1 | tee "$log" || status=$?
+    local total failed
+    total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n1)
+    failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n1)
+    tests_passed=$((tests_passed + ${total:-0} - ${failed:-0}))
+    tests_failed=$((tests_failed + ${failed:-0}))
+    return "$status"
+}
+
+stage_setup() {
+    bash scripts/setup.sh
+}
+
+stage_native() {
+    configure_and_build native
+    run_ctest native
+}
+
+stage_native-sanitize() {
+    configure_and_build native-sanitize
+    run_ctest native-sanitize
+}
+
+stage_windows() {
+    configure_and_build windows
+    start_xvfb
+    use_wine_prefix "$FANWRIGHT_ROOT/build/wine-prefix"
+    keep_wine_running
+    run_ctest windows
+    run_cleanup_jobs  # stop Wine and Xvfb now, not at the end of all stages
+}
+
+stage_fuzz() {
+    if [[ -f scripts/fuzz.sh ]]; then
+        bash scripts/fuzz.sh
+    else
+        echo "no scripts/fuzz.sh yet: nothing to do"
+    fi
+}
+
+print_summary() {
+    local line
+    printf '\n==> Summary\n'
+    for line in "${summary[@]}"; do printf '  %s\n' "$line"; done
+    printf 'ctest: %d passed, %d failed\n' "$tests_passed" "$tests_failed"
+}
+
+# Runs one stage with errexit in force (so no `||` around it); a failure ends the script, and
+# report_failure, run at exit, adds the stage to the summary.
+current_stage=""
+stage_start=0
+
+run_stage() {  # NAME
+    declare -F "stage_$1" >/dev/null || die "no stage '$1' (stages: ${STAGES[*]})"
+    current_stage=$1
+    stage_start=$SECONDS
+    say "Stage $1"
+    "stage_$1"
+    summary+=("$(stage_line "$1" ok)")
+    current_stage=""
+}
+
+stage_line() {  # NAME RESULT
+    local took=$((SECONDS - stage_start))
+    printf '%-16s %-7s %dm%02ds' "$1" "$2" $((took / 60)) $((took % 60))
+}
+
+report_failure() {
+    [[ -n "$current_stage" ]] || return 0
+    summary+=("$(stage_line "$current_stage" FAILED)")
+    print_summary
+}
+trap 'status=$?; run_cleanup_jobs; report_failure; exit $status' EXIT
+
+main() {
+    local stages=("$@")
+    ((${#stages[@]} > 0)) || stages=("${STAGES[@]}")
+    [[ "${stages[0]}" == setup ]] || stages=(setup "${stages[@]}")
+    local stage
+    for stage in "${stages[@]}"; do run_stage "$stage"; done
+    stage_start=0
+    summary+=("$(stage_line total "")")
+    print_summary
+}
+
+main "$@"
