@@ -1,7 +1,9 @@
 #include "fans/evaluation.h"
 
 #include "fans/chow_pairs.h"
-#include "fans/compatibility.h"
+#include "fans/fan_set.h"
+
+#include <algorithm>
 
 namespace fanwright {
 
@@ -17,6 +19,19 @@ FanDetectors buildTableDetectors()
 }
 
 const FanDetectors detectorsFromTable = buildTableDetectors();
+
+FanSet fansWhere(bool (*attribute)(int))
+{
+    FanSet set;
+    for (int f = 1; f <= FanCount; ++f) {
+        if (attribute(f))
+            set.add(f);
+    }
+    return set;
+}
+
+const FanSet regularOnlyFans = fansWhere(isRegularOnly);
+const FanSet pairChowFans = fansWhere(isPairChowFan);
 
 std::int32_t& countOf(std::int32_t* fanCounts, int id)
 {
@@ -52,29 +67,22 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
 {
     if (s.form == NoForm)
         return 0;
-    bool enabled[FanCount + 1];
-    for (int id = 0; id <= FanCount; ++id) {
-        enabled[id] = true;
-        if (id > 0)
-            countOf(fanCounts, id) = 0;
-    }
+    std::fill(fanCounts, fanCounts + FanCount, 0);
+    FanSet enabled = FanSet::all();
+    if (s.form != Regular)
+        enabled.remove(regularOnlyFans);
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
-    bool pairChowsDone = false;
 
     // 1. Fans 1..80 in order; a counted fan switches off the later fans it excludes.
-    for (int f = 1; f < FanCount; ++f) {
-        if (!enabled[f] || (isRegularOnly(f) && s.form != Regular))
-            continue;
+    for (int f = enabled.firstFrom(1); f != 0 && f < FanCount; f = enabled.firstFrom(f + 1)) {
         if (isPairChowFan(f)) {
-            // The four two-chow fans are counted together, once, without exclusions of their
-            // own.
-            if (pairChowsDone)
-                continue;
+            // The four two-chow fans are counted together, once, at the first of them still
+            // enabled, without exclusions of their own.
             detectors.countChowPairs(s, threeChowCode, fanCounts);
             for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
                 total += countOf(fanCounts, p) * fanPoints(p);
-            pairChowsDone = true;
+            enabled.remove(pairChowFans);
             continue;
         }
         std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
@@ -86,10 +94,7 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
             continue;
         countOf(fanCounts, f) = count;
         total += count * fanPoints(f);
-        for (int j = f + 1; j <= FanCount; ++j) {
-            if (!isCompatible(f, j))
-                enabled[j] = false;
-        }
+        enabled.remove(exclusionSets[static_cast<std::size_t>(f)]);
     }
 
     // 2. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.

@@ -17,7 +17,7 @@ inline constexpr int MaxLogCodeLength = 37;
 
 struct ParsedLogLine {
     Hand hand;
-    std::string_view code;  // the code as given, without the comment: a view into the line
+    std::string_view code;     // the code as given, without the comment: a view into the line
     std::string_view comment;  // likewise
 };
 

@@ -4,8 +4,6 @@
 
 namespace fanwright {
 
-namespace {
-
 // Nine counts of one suit form sets only. The lowest tile's count modulo 3 must start chows
 // there; the rest of it makes pungs, since three equal chows hold the tiles of three pungs.
 bool suitFormsSets(const int* ranks)
@@ -47,6 +45,8 @@ bool suitFormsSetsAndPair(const int* ranks)
     }
     return false;
 }
+
+namespace {
 
 bool isOrphan(TileId t)
 {

@@ -10,6 +10,10 @@ namespace fanwright {
 
 using TileCounts = std::array<int, TileCodes>;
 
+// Nine counts of one suit, rank 1 first, form sets only, or sets and exactly one pair.
+bool suitFormsSets(const int* ranks);
+bool suitFormsSetsAndPair(const int* ranks);
+
 // The counted tiles form sets and exactly one pair (chows, pungs, pair).
 bool formsRegularShape(const TileCounts& counts);
 

@@ -3,26 +3,123 @@
 #include "hand/decomposition.h"
 #include "hand/shape.h"
 
+#include <cstdint>
+
 namespace fanwright {
 
 namespace {
 
-// A tile the hand holds no copy of and has no neighbour for cannot join a chow, pung or pair.
-bool isolated(const TileCounts& c, TileId t)
+std::size_t at(TileId t)
 {
-    if (c[static_cast<std::size_t>(t)] > 0)
-        return false;
-    if (!isSuited(t))
-        return true;
-    const int rank = rankOf(t);
-    for (int d = -2; d <= 2; ++d) {
-        if (d != 0 && rank + d >= 1 && rank + d <= 9 && c[static_cast<std::size_t>(t + d)] > 0)
-            return false;
-    }
-    return true;
+    return static_cast<std::size_t>(t);
 }
 
-// Cheap tests on the 13 tiles that rule the knitted and special shapes out for every trial.
+// Which trial tiles complete the concealed tiles into sets and a pair. The three suits and the
+// honors are independent groups: each must form sets, and exactly one of them also the pair.
+// A trial tile changes one group only, so the others are judged once, and most trial tiles
+// are refused by counting alone.
+class RegularCompletion {
+public:
+    explicit RegularCompletion(const TileCounts& counts) : c_(counts)
+    {
+        int honorSingles = 0, honorPairs = 0;
+        for (TileId h = East; h <= WhiteDragon; ++h) {
+            honorSingles += c_[at(h)] % 3 == 1 ? 1 : 0;
+            honorPairs += c_[at(h)] % 3 == 2 ? 1 : 0;
+        }
+        Group suits[3];
+        for (int s = 0; s < 3; ++s) {
+            const int* ranks = &c_[at(suitedTile(s, 1))];
+            sums_[s] = 0;
+            for (int i = 0; i < 9; ++i)
+                sums_[s] += ranks[i];
+            suits[s] = judge(ranks, sums_[s] % 3);
+        }
+        // What the other groups ask of a trial tile in each suit, and in the honors.
+        for (int s = 0; s < 3; ++s) {
+            othersFine_[s] = honorSingles == 0;
+            othersPairs_[s] = honorPairs;
+            for (int o = 0; o < 3; ++o) {
+                if (o == s)
+                    continue;
+                othersFine_[s] = othersFine_[s] && suits[o].fine;
+                othersPairs_[s] += suits[o].pairs;
+            }
+        }
+        suitsFine_ = suits[0].fine && suits[1].fine && suits[2].fine;
+        suitPairs_ = suits[0].pairs + suits[1].pairs + suits[2].pairs;
+        honorSingles_ = honorSingles;
+        honorPairs_ = honorPairs;
+    }
+
+    bool completedBy(TileId t) const
+    {
+        return isHonor(t) ? completedByHonor(t) : completedBySuited(t);
+    }
+
+private:
+    struct Group {
+        bool fine;  // forms sets, and the pair if it has one
+        int pairs;  // 1 when its count is 2 modulo 3
+    };
+
+    static Group judge(const int* ranks, int residue)
+    {
+        if (residue == 1)
+            return {false, 0};
+        return residue == 0 ? Group{suitFormsSets(ranks), 0}
+                            : Group{suitFormsSetsAndPair(ranks), 1};
+    }
+
+    bool completedByHonor(TileId t) const
+    {
+        const int before = c_[at(t)] % 3, after = (before + 1) % 3;
+        const int singles = honorSingles_ - (before == 1) + (after == 1);
+        const int pairs = honorPairs_ - (before == 2) + (after == 2) + suitPairs_;
+        return suitsFine_ && singles == 0 && pairs == 1;
+    }
+
+    bool completedBySuited(TileId t) const
+    {
+        const int suit = suitOf(t);
+        const int residue = (sums_[suit] + 1) % 3;
+        if (!othersFine_[suit] || residue == 1 || othersPairs_[suit] + residue / 2 != 1)
+            return false;
+        int ranks[9];
+        const int* held = &c_[at(suitedTile(suit, 1))];
+        for (int i = 0; i < 9; ++i)
+            ranks[i] = held[i];
+        ++ranks[rankOf(t) - 1];
+        return judge(ranks, residue).fine;
+    }
+
+    const TileCounts& c_;
+    int sums_[3];
+    bool othersFine_[3];
+    int othersPairs_[3];
+    bool suitsFine_;
+    int suitPairs_;
+    int honorSingles_;  // honor codes held 1 or 4 times: no reading
+    int honorPairs_;
+};
+
+// Tiles that can join a chow, pung or pair of the held tiles: a copy or a neighbour within two
+// ranks in the same suit is held. Bit t stands for tile t.
+std::uint64_t reachableTiles(const TileCounts& c)
+{
+    std::uint64_t held = 0;
+    for (TileId t = FirstTile; t <= LastTile; ++t)
+        held |= c[at(t)] > 0 ? std::uint64_t{1} << t : 0;
+    std::uint64_t near = held;
+    for (int s = 0; s < 3; ++s) {
+        const std::uint64_t suit = std::uint64_t{0x1FF} << suitedTile(s, 1);
+        const std::uint64_t inSuit = held & suit;
+        near |= ((inSuit << 1) | (inSuit << 2) | (inSuit >> 1) | (inSuit >> 2)) & suit;
+    }
+    return near;
+}
+
+// Cheap tests on the 13 tiles that rule the knitted shape out for every trial tile.
 bool mayBeKnitted(const TileCounts& c, int declaredSets)
 {
     if (declaredSets > 1)
@@ -30,12 +127,41 @@ bool mayBeKnitted(const TileCounts& c, int declaredSets)
     for (const auto& row : knittedRows) {
         int held = 0;
         for (TileId t : row)
-            held += c[static_cast<std::size_t>(t)] > 0 ? 1 : 0;
+            held += c[at(t)] > 0 ? 1 : 0;
         if (held >= 8)
             return true;
     }
     return false;
 }
+
+// The special shapes need all 14 tiles concealed. Seven pairs wait only on the one tile held
+// an odd number of times; thirteen orphans and the honors-and-knitted hands need tiles that
+// are orphans, or all different with at least four honors.
+struct SpecialCompletion {
+    TileId pairWait = NoTile;
+    bool others = false;
+
+    SpecialCompletion(const TileCounts& c, int declaredSets)
+    {
+        if (declaredSets > 0)
+            return;
+        int odd = 0, honors = 0;
+        bool orphansOnly = true, distinct = true;
+        for (TileId t = FirstTile; t <= LastTile; ++t) {
+            const int n = c[at(t)];
+            if (n % 2 == 1) {
+                ++odd;
+                pairWait = t;
+            }
+            orphansOnly = orphansOnly && (n == 0 || isTerminalOrHonor(t));
+            distinct = distinct && n <= 1;
+            honors += isHonor(t) ? n : 0;
+        }
+        if (odd != 1)
+            pairWait = NoTile;
+        others = orphansOnly || (distinct && honors >= 4);
+    }
+};
 
 }  // namespace
 
@@ -43,20 +169,24 @@ WaitList findWaits(const Hand& hand)
 {
     TileCounts c{};
     for (int i = 0; i < hand.concealedCount; ++i)
-        ++c[static_cast<std::size_t>(hand.concealedTiles[i])];
+        ++c[at(hand.concealedTiles[i])];
+    const RegularCompletion regular(c);
+    const std::uint64_t reachable = reachableTiles(c);
     const bool knitted = mayBeKnitted(c, hand.setCount);
-    const bool special = hand.setCount == 0;
+    const SpecialCompletion special(c, hand.setCount);
 
     WaitList waits;
     for (TileId t = FirstTile; t <= LastTile; ++t) {
-        const bool regular = !isolated(c, t);
-        if (!regular && !knitted && !special)
-            continue;
-        ++c[static_cast<std::size_t>(t)];
-        if ((regular && formsRegularShape(c)) || (knitted && formsKnittedShape(c)) ||
-            (special && formsSpecialShape(c)))
+        const bool near = ((reachable >> t) & 1) != 0;
+        bool completes = t == special.pairWait || (near && regular.completedBy(t));
+        if (!completes && (knitted || special.others)) {
+            ++c[at(t)];
+            completes =
+                (knitted && formsKnittedShape(c)) || (special.others && formsSpecialShape(c));
+            --c[at(t)];
+        }
+        if (completes)
             waits.add(t);
-        --c[static_cast<std::size_t>(t)];
     }
     return waits;
 }

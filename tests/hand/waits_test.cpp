@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace fanwright {
@@ -80,6 +82,19 @@ TEST(Waits, FastSearchAgreesWithTheFullSearchOnRandomHands)
         withWaits += fast.empty() ? 0 : 1;
     }
     EXPECT_GT(withWaits, 2000);
+}
+
+TEST(Waits, FastSearchAgreesWithTheFullSearchOnTheBenchmarkPool)
+{
+    std::ifstream pool(FANWRIGHT_BENCH_POOL);
+    ASSERT_TRUE(pool) << FANWRIGHT_BENCH_POOL;
+    int hands = 0;
+    for (std::string line; std::getline(pool, line); ++hands) {
+        Hand h = test::handOf(line);
+        h.clearWinningTile();
+        ASSERT_EQ(waitsOf(findWaits(h)), waitsOf(findWaitsBySearch(h))) << line;
+    }
+    EXPECT_GE(hands, 10000);
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+// A set of fans as two words of bits, bit f - 1 for fan f, so that the driver switches off
+// every fan a counted fan excludes with two AND operations and visits only the fans left.
+#pragma once
+
+#include "fans/compatibility.h"
+#include "fans/fan_id.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace fanwright {
+
+class FanSet {
+public:
+    constexpr FanSet() = default;
+
+    static constexpr FanSet all()
+    {
+        FanSet s;
+        s.low_ = ~std::uint64_t{0};
+        s.high_ = (std::uint64_t{1} << (FanCount - 64)) - 1;
+        return s;
+    }
+
+    constexpr void add(int f)
+    {
+        if (f <= 64)
+            low_ |= std::uint64_t{1} << (f - 1);
+        else
+            high_ |= std::uint64_t{1} << (f - 65);
+    }
+
+    constexpr bool contains(int f) const
+    {
+        return f <= 64 ? ((low_ >> (f - 1)) & 1) != 0 : ((high_ >> (f - 65)) & 1) != 0;
+    }
+
+    constexpr void remove(const FanSet& other)
+    {
+        low_ &= ~other.low_;
+        high_ &= ~other.high_;
+    }
+
+    // The smallest fan of the set that is at least `from`, or 0 when there is none.
+    constexpr int firstFrom(int from) const
+    {
+        if (from <= 64) {
+            const std::uint64_t rest = low_ & (~std::uint64_t{0} << (from - 1));
+            if (rest != 0)
+                return std::countr_zero(rest) + 1;
+            from = 65;
+        }
+        if (from > FanCount)
+            return 0;
+        const std::uint64_t rest = high_ & (~std::uint64_t{0} << (from - 65));
+        return rest != 0 ? std::countr_zero(rest) + 65 : 0;
+    }
+
+private:
+    std::uint64_t low_ = 0;   // fans 1..64
+    std::uint64_t high_ = 0;  // fans 65..81
+};
+
+// For each fan, the later fans it excludes once it is counted.
+inline constexpr std::array<FanSet, FanCount + 1> exclusionSets = [] {
+    std::array<FanSet, FanCount + 1> sets{};
+    for (int i = 1; i < FanCount; ++i) {
+        for (int j = i + 1; j <= FanCount; ++j) {
+            if (!isCompatible(i, j))
+                sets[static_cast<std::size_t>(i)].add(j);
+        }
+    }
+    return sets;
+}();
+
+static_assert(FanSet::all().firstFrom(81) == 81 && FanSet::all().firstFrom(82) == 0);
+static_assert(exclusionSets[1].contains(2) && !exclusionSets[1].contains(5));
+
+}  // namespace fanwright
