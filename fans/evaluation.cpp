@@ -30,8 +30,19 @@ FanSet fansWhere(bool (*attribute)(int))
     return set;
 }
 
-const FanSet regularOnlyFans = fansWhere(isRegularOnly);
+bool isTestedOnEveryForm(int f)
+{
+    return f != FlowerTiles && !isRegularOnly(f);
+}
+bool isTested(int f)
+{
+    return f != FlowerTiles;
+}
+
+const FanSet regularFans = fansWhere(isTested);
+const FanSet otherFormFans = fansWhere(isTestedOnEveryForm);
 const FanSet pairChowFans = fansWhere(isPairChowFan);
+const FanSet threeChowFans = fansWhere(isThreeChowFan);
 
 std::int32_t& countOf(std::int32_t* fanCounts, int id)
 {
@@ -68,25 +79,24 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
     if (s.form == NoForm)
         return 0;
     std::fill(fanCounts, fanCounts + FanCount, 0);
-    FanSet enabled = FanSet::all();
-    if (s.form != Regular)
-        enabled.remove(regularOnlyFans);
+    // Fans still to be tested, smallest first; Flower Tiles is never among them.
+    FanSet pending = s.form == Regular ? regularFans : otherFormFans;
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
 
-    // 1. Fans 1..80 in order; a counted fan switches off the later fans it excludes.
-    for (int f = enabled.firstFrom(1); f != 0 && f < FanCount; f = enabled.firstFrom(f + 1)) {
-        if (isPairChowFan(f)) {
+    // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
+    for (int f = pending.popFirst(); f != 0; f = pending.popFirst()) {
+        if (pairChowFans.contains(f)) {
             // The four two-chow fans are counted together, once, at the first of them still
-            // enabled, without exclusions of their own.
+            // to be tested, without exclusions of their own.
             detectors.countChowPairs(s, threeChowCode, fanCounts);
             for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
                 total += countOf(fanCounts, p) * fanPoints(p);
-            enabled.remove(pairChowFans);
+            pending.remove(pairChowFans);
             continue;
         }
         std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
-        if (isThreeChowFan(f)) {
+        if (threeChowFans.contains(f)) {
             threeChowCode = count;
             count = count > 0 ? 1 : 0;
         }
@@ -94,7 +104,7 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
             continue;
         countOf(fanCounts, f) = count;
         total += count * fanPoints(f);
-        enabled.remove(exclusionSets[static_cast<std::size_t>(f)]);
+        pending.remove(exclusionSets[static_cast<std::size_t>(f)]);
     }
 
     // 2. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.

@@ -42,6 +42,24 @@ public:
         high_ &= ~other.high_;
     }
 
+    constexpr bool empty() const { return low_ == 0 && high_ == 0; }
+
+    // Takes the smallest fan out of the set and returns it; 0 when the set is empty.
+    constexpr int popFirst()
+    {
+        if (low_ != 0) {
+            const int f = std::countr_zero(low_) + 1;
+            low_ &= low_ - 1;
+            return f;
+        }
+        if (high_ != 0) {
+            const int f = std::countr_zero(high_) + 65;
+            high_ &= high_ - 1;
+            return f;
+        }
+        return 0;
+    }
+
     // The smallest fan of the set that is at least `from`, or 0 when there is none.
     constexpr int firstFrom(int from) const
     {

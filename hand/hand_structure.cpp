@@ -7,6 +7,21 @@ namespace fanwright {
 
 namespace {
 
+// Counting sort: tile codes are small, and this runs once per decomposition.
+void sortTiles(const TileId* from, int count, TileId* to)
+{
+    std::uint8_t copies[TileCodes] = {};
+    for (int i = 0; i < count; ++i) {
+        if (from[i] >= 0 && from[i] < TileCodes)
+            ++copies[from[i]];
+    }
+    int n = 0;
+    for (TileId t = 0; t < TileCodes; ++t) {
+        for (int k = 0; k < copies[t]; ++k)
+            to[n++] = t;
+    }
+}
+
 bool setSortsBefore(SetKind kindA, TileId tileA, SetKind kindB, TileId tileB)
 {
     return kindA < kindB || (kindA == kindB && tileA < tileB);
@@ -42,8 +57,7 @@ void HandStructure::buildStructure(const Hand& hand, int waits)
         concealedTiles[i] = remainingTiles[i] = hand.concealedTiles[i];
 
     tileCount = hand.tileCount;
-    std::copy(hand.tiles, hand.tiles + hand.tileCount, tiles);
-    std::sort(tiles, tiles + tileCount);
+    sortTiles(hand.tiles, hand.tileCount, tiles);
 
     winningTile = hand.winningTile;
     lastTileInGame = hand.lastTileInGame;
