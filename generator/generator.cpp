@@ -1,0 +1,302 @@
+#include "generator/generator.h"
+
+#include "generator/random.h"
+#include "generator/settings.h"
+#include "hand/decomposition.h"
+#include "hand/scoring.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace fanwright {
+
+namespace {
+
+// Indices are drawn into these tables, so their order is part of what a seed produces. The
+// orphans, honors and knitted rows are the recogniser's own tables.
+constexpr std::span<const TileId, 13> orphanTiles(orphanList.data(), 13);
+constexpr const std::array<TileId, 7>& honorTiles = honorList;
+static_assert(orphanList[13] == NoTile && orphanList[12] == WhiteDragon);
+static_assert(knittedRows[0][3] == 11 && knittedRows[5][8] == 25);  // rows in drawing order
+
+constexpr int NineGatesLength = 13;
+// Ranks 1 1 1 2 3 4 5 6 7 8 9 9 9, one row per suit: bamboo, characters, dots.
+constexpr auto nineGatesRows = [] {
+    constexpr std::array<int, NineGatesLength> ranks = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
+    std::array<std::array<TileId, NineGatesLength>, 3> rows{};
+    for (int suit = 0; suit < 3; ++suit) {
+        for (int i = 0; i < NineGatesLength; ++i)
+            rows[suit][i] = suitedTile(suit, ranks[i]);
+    }
+    return rows;
+}();
+static_assert(nineGatesRows[1][0] == Characters1 && nineGatesRows[2][12] == 27);
+
+constexpr int NoPosition = -1;
+
+// The concealed part in the order drawn, and which of its tiles is the winning tile.
+struct DrawnTiles {
+    std::array<TileId, MaxTiles> tiles{};
+    int count = 0;
+    int winningIndex = 0;
+
+    void add(TileId t, int copies = 1)
+    {
+        for (int i = 0; i < copies; ++i)
+            tiles[count++] = t;
+    }
+
+    // A table's tiles in order, leaving out up to two positions.
+    void addExcept(std::span<const TileId> table, int skip1, int skip2)
+    {
+        for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+            if (i != skip1 && i != skip2)
+                add(table[i]);
+        }
+    }
+};
+
+// Copies of each tile code still free for a regular hand.
+using TileStock = std::array<int, TileCodes>;
+
+// A second position out of n, distinct from the first and uniform over the rest.
+int drawOtherPosition(int n, int first)
+{
+    const int p = randomBelow(n - 1);
+    return p >= first ? p + 1 : p;
+}
+
+// ---- Special hands: always fully concealed, so every tile goes through DrawnTiles. ----
+
+void drawThirteenOrphans(DrawnTiles& drawn)
+{
+    for (TileId t : orphanTiles)
+        drawn.add(t);
+    drawn.add(orphanTiles[randomBelow(13)]);
+    drawn.winningIndex = randomBelow(MaxTiles);
+}
+
+void drawNineGates(DrawnTiles& drawn)
+{
+    const auto& row = nineGatesRows[randomBelow(3)];
+    drawn.addExcept(row, NoPosition, NoPosition);
+    drawn.add(row[randomBelow(NineGatesLength)]);
+    drawn.winningIndex = NineGatesLength;  // the added tile completes the gates
+}
+
+void drawSevenPairs(DrawnTiles& drawn)
+{
+    // Each code twice, so a code picked twice gives four of a kind as two pairs.
+    std::array<TileId, 2 * TileKinds> pool;
+    for (int i = 0; i < 2 * TileKinds; ++i)
+        pool[i] = FirstTile + i / 2;
+    int size = 2 * TileKinds;
+    for (int pair = 0; pair < 7; ++pair) {
+        const int j = randomBelow(size);
+        const TileId t = pool[j];
+        std::copy(pool.begin() + j + 1, pool.begin() + size, pool.begin() + j);
+        --size;
+        drawn.add(t, 2);
+    }
+    drawn.winningIndex = randomBelow(MaxTiles);
+}
+
+void drawGreaterHonorsKnitted(DrawnTiles& drawn)
+{
+    drawn.addExcept(honorTiles, NoPosition, NoPosition);
+    const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+    const int a = randomBelow(9);
+    const int b = drawOtherPosition(9, a);
+    drawn.addExcept(row, a, b);
+    drawn.winningIndex = randomBelow(MaxTiles);
+}
+
+void drawLesserHonorsKnitted(DrawnTiles& drawn)
+{
+    if (randomBelow(2) == 0) {  // six honors and eight knitted tiles
+        const int h = randomBelow(7);
+        const int a = randomBelow(9);
+        const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+        drawn.addExcept(honorTiles, h, NoPosition);
+        drawn.addExcept(row, a, NoPosition);
+    } else {  // five honors and the whole row
+        const int h1 = randomBelow(7);
+        const int h2 = drawOtherPosition(7, h1);
+        const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+        drawn.addExcept(honorTiles, h1, h2);
+        drawn.addExcept(row, NoPosition, NoPosition);
+    }
+    drawn.winningIndex = randomBelow(MaxTiles);
+}
+
+// Shares: thirteen orphans 10 %, nine gates 10 %, seven pairs 40 %, each honors-and-knitted
+// hand 20 %.
+void drawSpecialHand(DrawnTiles& drawn)
+{
+    const double r = randomUnit();
+    if (r < 0.1)
+        drawThirteenOrphans(drawn);
+    else if (r < 0.2)
+        drawNineGates(drawn);
+    else if (r < 0.6)
+        drawSevenPairs(drawn);
+    else if (r < 0.8)
+        drawGreaterHonorsKnitted(drawn);
+    else
+        drawLesserHonorsKnitted(drawn);
+}
+
+// ---- Regular hands: four sets and a pair, each tile taken from the stock. ----
+
+// One of the codes 1..34 that pass `eligible`, drawn uniformly in ascending order. Never empty:
+// at most 16 tiles are used before any draw.
+template <typename Eligible>
+TileId drawCandidate(Eligible eligible)
+{
+    std::array<TileId, TileKinds> candidates;
+    int count = 0;
+    for (TileId t = FirstTile; t <= LastTile; ++t) {
+        if (eligible(t))
+            candidates[count++] = t;
+    }
+    return candidates[randomBelow(count)];
+}
+
+void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
+{
+    const TileId t = drawCandidate([&stock](TileId c) {
+        return isChowMiddle(c) && stock[c - 1] > 0 && stock[c] > 0 && stock[c + 1] > 0;
+    });
+    if (concealed) {
+        drawn.add(t - 1);
+        drawn.add(t);
+        drawn.add(t + 1);
+    } else {
+        hand.addSet(Chow, t);
+    }
+    --stock[t - 1];
+    --stock[t];
+    --stock[t + 1];
+}
+
+void drawPung(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
+{
+    const TileId t = drawCandidate([&stock](TileId c) { return stock[c] >= 3; });
+    if (concealed)
+        drawn.add(t, 3);
+    else
+        hand.addSet(Pung, t);
+    stock[t] -= 3;
+}
+
+// A kong is always declared, concealed or not, so it never enters the concealed part.
+void drawKong(Hand& hand, TileStock& stock, bool concealed)
+{
+    const TileId t = drawCandidate([&stock](TileId c) { return stock[c] == 4; });
+    hand.addSet(concealed ? ConcealedKong : MeldedKong, t);
+    stock[t] = 0;
+}
+
+void drawRegularSet(Hand& hand, DrawnTiles& drawn, TileStock& stock,
+                    const GeneratorSettings& settings)
+{
+    // 1. Melded when the draw is at most the melded share, so a share of 1.0 melds every set.
+    const bool concealed = randomUnit() > settings.meldedProbability();
+    // 2. One draw chooses the kind; past chow and pung it is a kong, so a draw of exactly 1.0
+    //    makes a kong even when chows have the whole share.
+    const double r = randomUnit();
+    if (r < settings.chowProbability())
+        drawChow(hand, drawn, stock, concealed);
+    else if (r < settings.chowProbability() + settings.pungProbability())
+        drawPung(hand, drawn, stock, concealed);
+    else
+        drawKong(hand, stock, concealed);
+}
+
+void drawRegularHand(Hand& hand, DrawnTiles& drawn, const GeneratorSettings& settings)
+{
+    TileStock stock;
+    stock.fill(4);
+    for (int set = 0; set < 4; ++set)
+        drawRegularSet(hand, drawn, stock, settings);
+    // The pair is always concealed, so even a fully melded hand has a winning tile to offer.
+    drawn.add(drawCandidate([&stock](TileId c) { return stock[c] >= 2; }), 2);
+    drawn.winningIndex = randomBelow(drawn.count);
+}
+
+// ---- The situation around the tiles. ----
+
+// A flag the hand allows is raised with chance f; a draw is made only when it is allowed.
+bool drawFlag(bool allowed, double f)
+{
+    return allowed && randomUnit() < f;
+}
+
+void drawSituationFlags(Hand& hand, double f)
+{
+    const bool lastInGame = drawFlag(true, f);
+    // All four copies in sight and the winning tile not from the concealed part: it must have
+    // been the last of its kind.
+    const bool lastOfKind = hand.forcesLastTileOfKind() || drawFlag(hand.allowsLastTileOfKind(), f);
+    const bool replacement = drawFlag(hand.allowsReplacementTile(), f);
+    const bool robbing = drawFlag(hand.allowsRobbingTheKong(), f);
+    hand.setFlags(lastInGame, lastOfKind, replacement, robbing);
+}
+
+// Winds matter only to a hand with a wind pung; the seat is drawn before the prevalent wind.
+void drawWinds(Hand& hand)
+{
+    if (!hand.needsWinds())
+        return;
+    const TileId seat = East + randomBelow(4);
+    const TileId prevalent = East + randomBelow(4);
+    hand.setWinds(prevalent, seat);
+}
+
+}  // namespace
+
+void generateHand(Hand& hand)
+{
+    // The settings are read at each use, so a change applies from the next hand on.
+    const GeneratorSettings& settings = generatorSettings();
+
+    // 1. Start from nothing, so that an earlier hand leaves no trace.
+    hand.clear();
+    DrawnTiles drawn;
+
+    // 2. Special hands are fully concealed, so their share shrinks with the melded share.
+    if (randomUnit() < settings.specialHandProbability() * (1.0 - settings.meldedProbability()))
+        drawSpecialHand(drawn);
+    else
+        drawRegularHand(hand, drawn, settings);
+
+    // 3. The winning tile always comes from the concealed part, never from a declared set.
+    for (int i = 0; i < drawn.count; ++i) {
+        if (i == drawn.winningIndex)
+            hand.setWinningTile(drawn.tiles[i]);
+        else
+            hand.addConcealedTile(drawn.tiles[i]);
+    }
+
+    // 4. The melded share also sets the share of discard wins.
+    hand.setWinSource(randomUnit() > settings.meldedProbability() ? SelfDrawn : Discard);
+
+    // 5. Flags and winds come last: what they allow depends on the tiles and the win source.
+    drawSituationFlags(hand, settings.specialFanProbability());
+    drawWinds(hand);
+}
+
+int generateWithMinimum(Hand& hand, int minimum)
+{
+    ScoreResult result;
+    for (;;) {
+        generateHand(hand);
+        clearResult(result);
+        const int total = scoreHand(hand, result);
+        if (total >= minimum)
+            return total;
+    }
+}
+
+}  // namespace fanwright
