@@ -102,8 +102,8 @@ BENCHMARK(waitsByFullSearch);
 
 void cliScoreThroughput(benchmark::State& state, bool json)
 {
-    const std::vector<std::string_view> args = json ? std::vector<std::string_view>{"--json"}
-                                                    : std::vector<std::string_view>{};
+    const std::vector<std::string_view> args =
+        json ? std::vector<std::string_view>{"--json"} : std::vector<std::string_view>{};
     for (auto _ : state) {
         std::istringstream in(pool().text);
         std::ostringstream out, err;

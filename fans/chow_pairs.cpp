@@ -53,10 +53,7 @@ void countLeftOverChow(const TileId* c, int code, std::int32_t* fanCounts)
 // The pair fans between four chows, pairFans[i][j] = pairFans[j][i], the diagonal unused.
 using PairTable = FanId[MaxChows][MaxChows];
 
-void clearPair(PairTable& p, int i, int j)
-{
-    p[i][j] = p[j][i] = NoFan;
-}
+void clearPair(PairTable& p, int i, int j) { p[i][j] = p[j][i] = NoFan; }
 
 bool present(const PairTable& p, std::initializer_list<std::pair<int, int>> pairs)
 {
@@ -82,10 +79,7 @@ void onePerPartner(PairTable& p)
 }
 
 // Chows are numbered 1..4 here, as the rules are usually written down.
-void clearEdge(PairTable& p, int i, int j)
-{
-    clearPair(p, i - 1, j - 1);
-}
+void clearEdge(PairTable& p, int i, int j) { clearPair(p, i - 1, j - 1); }
 
 // No cycle survives: triangles and four-cycles lose one edge each, tested in this order on
 // what the earlier tests left.

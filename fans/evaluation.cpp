@@ -30,24 +30,15 @@ FanSet fansWhere(bool (*attribute)(int))
     return set;
 }
 
-bool isTestedOnEveryForm(int f)
-{
-    return f != FlowerTiles && !isRegularOnly(f);
-}
-bool isTested(int f)
-{
-    return f != FlowerTiles;
-}
+bool isTestedOnEveryForm(int f) { return f != FlowerTiles && !isRegularOnly(f); }
+bool isTested(int f) { return f != FlowerTiles; }
 
 const FanSet regularFans = fansWhere(isTested);
 const FanSet otherFormFans = fansWhere(isTestedOnEveryForm);
 const FanSet pairChowFans = fansWhere(isPairChowFan);
 const FanSet threeChowFans = fansWhere(isThreeChowFan);
 
-std::int32_t& countOf(std::int32_t* fanCounts, int id)
-{
-    return fanCounts[id - 1];
-}
+std::int32_t& countOf(std::int32_t* fanCounts, int id) { return fanCounts[id - 1]; }
 
 // Two or three wait fans in one reading contradict each other: none of them is scored.
 void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
@@ -63,10 +54,7 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
 
 }  // namespace
 
-const FanDetectors& tableDetectors()
-{
-    return detectorsFromTable;
-}
+const FanDetectors& tableDetectors() { return detectorsFromTable; }
 
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
 {

@@ -12,31 +12,33 @@ namespace fanwright {
 // Chicken Hand, the pairwise chow fans and Flower Tiles are set by the driver.
 std::int32_t noRule(const HandStructure& s);
 
-// The hand as a whole: its tiles, its form, its suits.
-std::int32_t allGreen(const HandStructure& s);
+// The hand as a whole: its tiles, its form, its suits. Most of these fans ask only that all
+// 14 tiles belong to one class (All Green, All Terminals, Upper Tiles, All Simples, ...).
+template <bool (*Is)(TileId)>
+std::int32_t everyTileIs(const HandStructure& s)
+{
+    for (int i = 0; i < s.tileCount; ++i) {
+        if (!Is(s.tiles[i]))
+            return 0;
+    }
+    return 1;
+}
+
 std::int32_t nineGates(const HandStructure& s);
 std::int32_t sevenShiftedPairs(const HandStructure& s);
 std::int32_t thirteenOrphans(const HandStructure& s);
-std::int32_t allTerminals(const HandStructure& s);
 std::int32_t allHonors(const HandStructure& s);
 std::int32_t allTerminalsAndHonors(const HandStructure& s);
 std::int32_t sevenPairs(const HandStructure& s);
 std::int32_t greaterHonorsKnitted(const HandStructure& s);
 std::int32_t allEvenPungs(const HandStructure& s);
 std::int32_t fullFlush(const HandStructure& s);
-std::int32_t upperTiles(const HandStructure& s);
-std::int32_t middleTiles(const HandStructure& s);
-std::int32_t lowerTiles(const HandStructure& s);
 std::int32_t allFives(const HandStructure& s);
 std::int32_t lesserHonorsKnitted(const HandStructure& s);
 std::int32_t knittedStraight(const HandStructure& s);
-std::int32_t upperFour(const HandStructure& s);
-std::int32_t lowerFour(const HandStructure& s);
-std::int32_t reversibleTiles(const HandStructure& s);
 std::int32_t halfFlush(const HandStructure& s);
 std::int32_t allTypes(const HandStructure& s);
 std::int32_t tileHog(const HandStructure& s);
-std::int32_t allSimples(const HandStructure& s);
 std::int32_t oneVoidedSuit(const HandStructure& s);
 std::int32_t noHonors(const HandStructure& s);
 

@@ -25,33 +25,12 @@ struct FanInfo {
 
 extern const std::array<FanInfo, FanCount> fanTable;
 
-inline const FanInfo& fanInfo(int id)
-{
-    return fanTable[static_cast<std::size_t>(id - 1)];
-}
-inline std::string_view fanName(int id)
-{
-    return fanInfo(id).name;
-}
-inline std::int32_t fanPoints(int id)
-{
-    return fanInfo(id).points;
-}
-inline bool isRegularOnly(int id)
-{
-    return fanInfo(id).regularOnly;
-}
-inline bool isThreeChowFan(int id)
-{
-    return fanInfo(id).threeChowFan;
-}
-inline bool isPairChowFan(int id)
-{
-    return fanInfo(id).pairChowFan;
-}
-inline FanRule fanRule(int id)
-{
-    return fanInfo(id).rule;
-}
+inline const FanInfo& fanInfo(int id) { return fanTable[static_cast<std::size_t>(id - 1)]; }
+inline std::string_view fanName(int id) { return fanInfo(id).name; }
+inline std::int32_t fanPoints(int id) { return fanInfo(id).points; }
+inline bool isRegularOnly(int id) { return fanInfo(id).regularOnly; }
+inline bool isThreeChowFan(int id) { return fanInfo(id).threeChowFan; }
+inline bool isPairChowFan(int id) { return fanInfo(id).pairChowFan; }
+inline FanRule fanRule(int id) { return fanInfo(id).rule; }
 
 }  // namespace fanwright

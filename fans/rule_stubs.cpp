@@ -2,9 +2,6 @@
 
 namespace fanwright {
 
-std::int32_t noRule(const HandStructure&)
-{
-    return 0;
-}
+std::int32_t noRule(const HandStructure&) { return 0; }
 
 }  // namespace fanwright

@@ -8,24 +8,8 @@ namespace fanwright::rules {
 
 constexpr int RegularSets = 4;
 
-template <typename Predicate>
-bool allTiles(const HandStructure& s, Predicate is)
-{
-    for (int i = 0; i < s.tileCount; ++i) {
-        if (!is(s.tiles[i]))
-            return false;
-    }
-    return true;
-}
-
-inline int chowCount(const HandStructure& s)
-{
-    return s.kindCounts[Chow];
-}
-inline int pungCount(const HandStructure& s)
-{
-    return s.kindCounts[Pung] + s.kindCounts[Kong];
-}
+inline int chowCount(const HandStructure& s) { return s.kindCounts[Chow]; }
+inline int pungCount(const HandStructure& s) { return s.kindCounts[Pung] + s.kindCounts[Kong]; }
 
 inline bool isPung(const HandStructure& s, int i)
 {
@@ -42,10 +26,7 @@ int countSets(const HandStructure& s, Predicate passes)
     return n;
 }
 
-inline bool isConcealed(const HandStructure& s, int i)
-{
-    return s.isConcealedSet(i);
-}
+inline bool isConcealed(const HandStructure& s, int i) { return s.isConcealedSet(i); }
 
 inline int pungsOf(const HandStructure& s, TileId first, TileId last)
 {
@@ -55,14 +36,8 @@ inline int pungsOf(const HandStructure& s, TileId first, TileId last)
     return n;
 }
 
-inline int windPungs(const HandStructure& s)
-{
-    return pungsOf(s, East, North);
-}
-inline int dragonPungs(const HandStructure& s)
-{
-    return pungsOf(s, RedDragon, WhiteDragon);
-}
+inline int windPungs(const HandStructure& s) { return pungsOf(s, East, North); }
+inline int dragonPungs(const HandStructure& s) { return pungsOf(s, RedDragon, WhiteDragon); }
 
 inline bool isSpecialKind(const HandStructure& s, SetKind kind)
 {

@@ -59,10 +59,7 @@ bool consecutiveRanks(int a, int b, int c)
     return high - low == 2 && a != b && a != c && b != c;
 }
 
-bool sameChows(TileId x, TileId y, TileId z)
-{
-    return x == y && y == z;
-}
+bool sameChows(TileId x, TileId y, TileId z) { return x == y && y == z; }
 
 bool pureStraightChows(TileId x, TileId y, TileId z)
 {
@@ -119,10 +116,7 @@ bool mixedShiftedPungTiles(TileId x, TileId y, TileId z)
     return inThreeSuits(x, y, z) && consecutiveRanks(rankOf(x), rankOf(y), rankOf(z));
 }
 
-bool isConcealedPung(const HandStructure& s, int i)
-{
-    return isPung(s, i) && s.isConcealedSet(i);
-}
+bool isConcealedPung(const HandStructure& s, int i) { return isPung(s, i) && s.isConcealedSet(i); }
 
 bool isMeldedKong(const HandStructure& s, int i)
 {
@@ -136,18 +130,9 @@ bool isConcealedKong(const HandStructure& s, int i)
 
 }  // namespace
 
-std::int32_t pureTripleChow(const HandStructure& s)
-{
-    return firstTripleCode(s, sameChows, true);
-}
-std::int32_t pureStraight(const HandStructure& s)
-{
-    return firstTripleCode(s, pureStraightChows);
-}
-std::int32_t pureShiftedChows(const HandStructure& s)
-{
-    return firstTripleCode(s, shiftedChows);
-}
+std::int32_t pureTripleChow(const HandStructure& s) { return firstTripleCode(s, sameChows, true); }
+std::int32_t pureStraight(const HandStructure& s) { return firstTripleCode(s, pureStraightChows); }
+std::int32_t pureShiftedChows(const HandStructure& s) { return firstTripleCode(s, shiftedChows); }
 std::int32_t mixedStraight(const HandStructure& s)
 {
     return firstTripleCode(s, mixedStraightChows);
@@ -171,10 +156,7 @@ std::int32_t bigThreeDragons(const HandStructure& s)
     return s.pungCounts[RedDragon] && s.pungCounts[GreenDragon] && s.pungCounts[WhiteDragon];
 }
 
-std::int32_t fourKongs(const HandStructure& s)
-{
-    return s.kindCounts[Kong] == 4;
-}
+std::int32_t fourKongs(const HandStructure& s) { return s.kindCounts[Kong] == 4; }
 
 std::int32_t littleFourWinds(const HandStructure& s)
 {
@@ -248,10 +230,7 @@ std::int32_t fourPureShiftedChows(const HandStructure& s)
     return 0;
 }
 
-std::int32_t threeKongs(const HandStructure& s)
-{
-    return s.kindCounts[Kong] == 3;
-}
+std::int32_t threeKongs(const HandStructure& s) { return s.kindCounts[Kong] == 3; }
 
 std::int32_t pureShiftedPungs(const HandStructure& s)
 {
@@ -293,10 +272,7 @@ std::int32_t threeConcealedPungs(const HandStructure& s)
     return countSets(s, isConcealedPung) == 3;
 }
 
-std::int32_t bigThreeWinds(const HandStructure& s)
-{
-    return windPungs(s) == 3;
-}
+std::int32_t bigThreeWinds(const HandStructure& s) { return windPungs(s) == 3; }
 
 std::int32_t mixedShiftedPungs(const HandStructure& s)
 {
@@ -308,15 +284,9 @@ std::int32_t twoConcealedKongs(const HandStructure& s)
     return countSets(s, isConcealedKong) == 2;
 }
 
-std::int32_t allPungs(const HandStructure& s)
-{
-    return isPung(s, 0);
-}
+std::int32_t allPungs(const HandStructure& s) { return isPung(s, 0); }
 
-std::int32_t twoDragonPungs(const HandStructure& s)
-{
-    return dragonPungs(s) == 2;
-}
+std::int32_t twoDragonPungs(const HandStructure& s) { return dragonPungs(s) == 2; }
 
 std::int32_t outsideHand(const HandStructure& s)
 {
@@ -327,20 +297,11 @@ std::int32_t outsideHand(const HandStructure& s)
     return outside == 4 && isTerminalOrHonor(s.pairTile);
 }
 
-std::int32_t twoMeldedKongs(const HandStructure& s)
-{
-    return s.kindCounts[Kong] == 2;
-}
+std::int32_t twoMeldedKongs(const HandStructure& s) { return s.kindCounts[Kong] == 2; }
 
-std::int32_t dragonPung(const HandStructure& s)
-{
-    return dragonPungs(s);
-}
+std::int32_t dragonPung(const HandStructure& s) { return dragonPungs(s); }
 
-std::int32_t allChows(const HandStructure& s)
-{
-    return chowCount(s) == 4 && !isHonor(s.pairTile);
-}
+std::int32_t allChows(const HandStructure& s) { return chowCount(s) == 4 && !isHonor(s.pairTile); }
 
 // Pairs of a suited pung and a later set of the same rank; later sets after a pung are pungs.
 std::int32_t doublePung(const HandStructure& s)
@@ -360,10 +321,7 @@ std::int32_t twoConcealedPungs(const HandStructure& s)
     return countSets(s, isConcealedPung) == 2;
 }
 
-std::int32_t concealedKong(const HandStructure& s)
-{
-    return countSets(s, isConcealedKong) == 1;
-}
+std::int32_t concealedKong(const HandStructure& s) { return countSets(s, isConcealedKong) == 1; }
 
 // Terminal pungs always; wind pungs unless they are the seat or prevalent wind (which score
 // their own fans), and all of them when three or more winds are held. Never dragons.
@@ -383,9 +341,6 @@ std::int32_t pungOfTerminalsOrHonors(const HandStructure& s)
     return winds >= 3 ? terminals : terminals + winds - ownWinds;
 }
 
-std::int32_t meldedKong(const HandStructure& s)
-{
-    return countSets(s, isMeldedKong) == 1;
-}
+std::int32_t meldedKong(const HandStructure& s) { return countSets(s, isMeldedKong) == 1; }
 
 }  // namespace fanwright

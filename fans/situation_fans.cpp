@@ -9,10 +9,7 @@ using namespace rules;
 
 namespace {
 
-bool isWholeHandForm(const HandStructure& s)
-{
-    return s.form == SevenPairs || s.form == Special;
-}
+bool isWholeHandForm(const HandStructure& s) { return s.form == SevenPairs || s.form == Special; }
 
 std::int32_t pungOfWind(const HandStructure& s, TileId wind)
 {
@@ -43,15 +40,9 @@ std::int32_t lastTileClaim(const HandStructure& s)
     return s.lastTileInGame && s.winSource == Discard;
 }
 
-std::int32_t outWithReplacementTile(const HandStructure& s)
-{
-    return s.replacementTile != 0;
-}
+std::int32_t outWithReplacementTile(const HandStructure& s) { return s.replacementTile != 0; }
 
-std::int32_t robbingTheKong(const HandStructure& s)
-{
-    return s.robbingTheKong != 0;
-}
+std::int32_t robbingTheKong(const HandStructure& s) { return s.robbingTheKong != 0; }
 
 // Every set melded and the discard completing the pair.
 std::int32_t meldedHand(const HandStructure& s)
@@ -67,19 +58,10 @@ std::int32_t fullyConcealedHand(const HandStructure& s)
     return isWholeHandForm(s) || countSets(s, isConcealed) == 4;
 }
 
-std::int32_t lastTile(const HandStructure& s)
-{
-    return s.lastTileOfKind != 0;
-}
+std::int32_t lastTile(const HandStructure& s) { return s.lastTileOfKind != 0; }
 
-std::int32_t prevalentWindFan(const HandStructure& s)
-{
-    return pungOfWind(s, s.prevalentWind);
-}
-std::int32_t seatWindFan(const HandStructure& s)
-{
-    return pungOfWind(s, s.seatWind);
-}
+std::int32_t prevalentWindFan(const HandStructure& s) { return pungOfWind(s, s.prevalentWind); }
+std::int32_t seatWindFan(const HandStructure& s) { return pungOfWind(s, s.seatWind); }
 
 // Concealed but for the set that the claimed discard completed.
 std::int32_t concealedHand(const HandStructure& s)
@@ -113,9 +95,6 @@ std::int32_t singleWaiting(const HandStructure& s)
     return s.waitCount == 1 && s.winningTile == s.pairTile;
 }
 
-std::int32_t selfDrawn(const HandStructure& s)
-{
-    return s.winSource == SelfDrawn;
-}
+std::int32_t selfDrawn(const HandStructure& s) { return s.winSource == SelfDrawn; }
 
 }  // namespace fanwright

@@ -11,10 +11,7 @@ using namespace rules;
 
 namespace {
 
-bool hasFormWithSets(const HandStructure& s)
-{
-    return s.form == Regular || s.form == SevenPairs;
-}
+bool hasFormWithSets(const HandStructure& s) { return s.form == Regular || s.form == SevenPairs; }
 
 // Every set tile, and for four sets and a pair also the pair, passes the test.
 template <typename Predicate>
@@ -28,11 +25,6 @@ bool everySetAndPair(const HandStructure& s, Predicate passes)
 }
 
 }  // namespace
-
-std::int32_t allGreen(const HandStructure& s)
-{
-    return allTiles(s, isGreen);
-}
 
 std::int32_t nineGates(const HandStructure& s)
 {
@@ -58,15 +50,7 @@ std::int32_t sevenShiftedPairs(const HandStructure& s)
     return 1;
 }
 
-std::int32_t thirteenOrphans(const HandStructure& s)
-{
-    return isSpecialKind(s, ThirteenOrphans);
-}
-
-std::int32_t allTerminals(const HandStructure& s)
-{
-    return allTiles(s, isTerminal);
-}
+std::int32_t thirteenOrphans(const HandStructure& s) { return isSpecialKind(s, ThirteenOrphans); }
 
 std::int32_t allHonors(const HandStructure& s)
 {
@@ -80,10 +64,7 @@ std::int32_t allTerminalsAndHonors(const HandStructure& s)
            everySetAndPair(s, [](SetKind, TileId t) { return isTerminalOrHonor(t); });
 }
 
-std::int32_t sevenPairs(const HandStructure& s)
-{
-    return s.form == SevenPairs;
-}
+std::int32_t sevenPairs(const HandStructure& s) { return s.form == SevenPairs; }
 
 std::int32_t greaterHonorsKnitted(const HandStructure& s)
 {
@@ -92,25 +73,12 @@ std::int32_t greaterHonorsKnitted(const HandStructure& s)
 
 std::int32_t allEvenPungs(const HandStructure& s)
 {
-    return pungCount(s) == 4 && allTiles(s, isEven);
+    return pungCount(s) == 4 && everyTileIs<isEven>(s);
 }
 
 std::int32_t fullFlush(const HandStructure& s)
 {
     return s.suitCounts[0] == 14 || s.suitCounts[1] == 14 || s.suitCounts[2] == 14;
-}
-
-std::int32_t upperTiles(const HandStructure& s)
-{
-    return allTiles(s, isUpper);
-}
-std::int32_t middleTiles(const HandStructure& s)
-{
-    return allTiles(s, isMiddle);
-}
-std::int32_t lowerTiles(const HandStructure& s)
-{
-    return allTiles(s, isLower);
 }
 
 // A chow holds a 5 when its middle rank is 4, 5 or 6; any other set needs a suited 5.
@@ -139,19 +107,6 @@ std::int32_t knittedStraight(const HandStructure& s)
             return 1;
     }
     return 0;
-}
-
-std::int32_t upperFour(const HandStructure& s)
-{
-    return allTiles(s, isUpperFour);
-}
-std::int32_t lowerFour(const HandStructure& s)
-{
-    return allTiles(s, isLowerFour);
-}
-std::int32_t reversibleTiles(const HandStructure& s)
-{
-    return allTiles(s, isReversible);
 }
 
 // Judged from the lowest tile: no other suit may occur. Honors are allowed, not required.
@@ -183,11 +138,6 @@ std::int32_t tileHog(const HandStructure& s)
     for (TileId t = FirstTile; t <= LastTile; ++t)
         hogs += s.tileCounts[t] == 4 ? 1 : 0;
     return hogs;
-}
-
-std::int32_t allSimples(const HandStructure& s)
-{
-    return allTiles(s, isSimple);
 }
 
 std::int32_t oneVoidedSuit(const HandStructure& s)

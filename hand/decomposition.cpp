@@ -7,10 +7,7 @@ namespace {
 void searchFrom(StructureList& list, HandStructure& s);
 
 // Rank 1..7 of a suit: a chow can start here.
-bool startsChow(TileId t)
-{
-    return isSuited(t) && rankOf(t) <= 7;
-}
+bool startsChow(TileId t) { return isSuited(t) && rankOf(t) <= 7; }
 
 bool winningTileIn(const HandStructure& s, TileId low, TileId high)
 {
@@ -138,10 +135,7 @@ bool endsWithDistinctHonors(const HandStructure& s, int count)
 
 }  // namespace
 
-void decompose(StructureList& list, HandStructure& s)
-{
-    searchFrom(list, s);
-}
+void decompose(StructureList& list, HandStructure& s) { searchFrom(list, s); }
 
 void addUnique(StructureList& list, const HandStructure& s)
 {

@@ -16,10 +16,7 @@ void setTilesOf(SetKind kind, TileId tile, TileId out[3])
     }
 }
 
-bool isKong(SetKind kind)
-{
-    return kind == MeldedKong || kind == ConcealedKong;
-}
+bool isKong(SetKind kind) { return kind == MeldedKong || kind == ConcealedKong; }
 
 }  // namespace
 

@@ -33,10 +33,7 @@ SetKind setKindOf(std::string_view code)
 }
 
 // A name for any stored value, so that a damaged record still gives a code of fixed shape.
-std::string_view safeTileName(TileId t)
-{
-    return t >= 0 && t < TileCodes ? tileName(t) : "em";
-}
+std::string_view safeTileName(TileId t) { return t >= 0 && t < TileCodes ? tileName(t) : "em"; }
 
 TileId tileOfName(std::string_view name)
 {

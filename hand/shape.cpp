@@ -48,10 +48,7 @@ bool suitFormsSetsAndPair(const int* ranks)
 
 namespace {
 
-bool isOrphan(TileId t)
-{
-    return isTerminal(t) || isHonor(t);
-}
+bool isOrphan(TileId t) { return isTerminal(t) || isHonor(t); }
 
 }  // namespace
 

@@ -38,10 +38,7 @@ inline constexpr TileId GreenDragon = 33;
 inline constexpr TileId WhiteDragon = 34;
 
 // Tile of a given suit (0 bamboo, 1 characters, 2 dots) and rank (1..9).
-constexpr TileId suitedTile(int suit, int rank)
-{
-    return suit * 9 + rank;
-}
+constexpr TileId suitedTile(int suit, int rank) { return suit * 9 + rank; }
 
 // One numbering serves the hand, its readings and the result; a Hand uses Chow, Pung,
 // MeldedKong and ConcealedKong only.
@@ -78,53 +75,20 @@ inline constexpr std::array<std::string_view, TileCodes> tileNames = {
     "3c", "4c", "5c", "6c", "7c", "8c", "9c", "1d", "2d", "3d", "4d", "5d",
     "6d", "7d", "8d", "9d", "we", "ws", "ww", "wn", "dr", "dg", "dw"};
 
-constexpr std::string_view tileName(TileId t)
-{
-    return tileNames[static_cast<std::size_t>(t)];
-}
+constexpr std::string_view tileName(TileId t) { return tileNames[static_cast<std::size_t>(t)]; }
 
 // ---- Tile classes. Tile 0 belongs to none of them. ----
 
-constexpr bool isTile(TileId t)
-{
-    return t >= FirstTile && t <= LastTile;
-}
-constexpr bool isSuited(TileId t)
-{
-    return t >= 1 && t <= 27;
-}
-constexpr int suitOf(TileId t)
-{
-    return isSuited(t) ? (t - 1) / 9 : -1;
-}
-constexpr int rankOf(TileId t)
-{
-    return isSuited(t) ? (t - 1) % 9 + 1 : 0;
-}
-constexpr bool isHonor(TileId t)
-{
-    return t >= East && t <= WhiteDragon;
-}
-constexpr bool isWind(TileId t)
-{
-    return t >= East && t <= North;
-}
-constexpr bool isDragon(TileId t)
-{
-    return t >= RedDragon && t <= WhiteDragon;
-}
-constexpr bool isTerminal(TileId t)
-{
-    return rankOf(t) == 1 || rankOf(t) == 9;
-}
-constexpr bool isSimple(TileId t)
-{
-    return rankOf(t) >= 2 && rankOf(t) <= 8;
-}
-constexpr bool isTerminalOrHonor(TileId t)
-{
-    return isTerminal(t) || isHonor(t);
-}
+constexpr bool isTile(TileId t) { return t >= FirstTile && t <= LastTile; }
+constexpr bool isSuited(TileId t) { return t >= 1 && t <= 27; }
+constexpr int suitOf(TileId t) { return isSuited(t) ? (t - 1) / 9 : -1; }
+constexpr int rankOf(TileId t) { return isSuited(t) ? (t - 1) % 9 + 1 : 0; }
+constexpr bool isHonor(TileId t) { return t >= East && t <= WhiteDragon; }
+constexpr bool isWind(TileId t) { return t >= East && t <= North; }
+constexpr bool isDragon(TileId t) { return t >= RedDragon && t <= WhiteDragon; }
+constexpr bool isTerminal(TileId t) { return rankOf(t) == 1 || rankOf(t) == 9; }
+constexpr bool isSimple(TileId t) { return rankOf(t) >= 2 && rankOf(t) <= 8; }
+constexpr bool isTerminalOrHonor(TileId t) { return isTerminal(t) || isHonor(t); }
 
 // A set of tile codes as a bit mask, for the classes that are no range of ranks.
 constexpr std::uint64_t tileMask(std::initializer_list<TileId> tiles)
@@ -141,10 +105,7 @@ constexpr bool inMask(std::uint64_t mask, TileId t)
 }
 
 // Bamboo 2, 3, 4, 6, 8 and the green dragon.
-constexpr bool isGreen(TileId t)
-{
-    return inMask(tileMask({2, 3, 4, 6, 8, GreenDragon}), t);
-}
+constexpr bool isGreen(TileId t) { return inMask(tileMask({2, 3, 4, 6, 8, GreenDragon}), t); }
 
 // Tiles that look the same upside down: bamboo 2 4 5 6 8 9, dots 1 2 3 4 5 8 9, white dragon.
 constexpr bool isReversible(TileId t)
@@ -152,36 +113,15 @@ constexpr bool isReversible(TileId t)
     return inMask(tileMask({2, 4, 5, 6, 8, 9, 19, 20, 21, 22, 23, 26, 27, WhiteDragon}), t);
 }
 
-constexpr bool isEven(TileId t)
-{
-    return isSuited(t) && rankOf(t) % 2 == 0;
-}
-constexpr bool isUpper(TileId t)
-{
-    return rankOf(t) >= 7;
-}
-constexpr bool isMiddle(TileId t)
-{
-    return rankOf(t) >= 4 && rankOf(t) <= 6;
-}
-constexpr bool isLower(TileId t)
-{
-    return isSuited(t) && rankOf(t) <= 3;
-}
-constexpr bool isUpperFour(TileId t)
-{
-    return rankOf(t) >= 6;
-}
-constexpr bool isLowerFour(TileId t)
-{
-    return isSuited(t) && rankOf(t) <= 4;
-}
+constexpr bool isEven(TileId t) { return isSuited(t) && rankOf(t) % 2 == 0; }
+constexpr bool isUpper(TileId t) { return rankOf(t) >= 7; }
+constexpr bool isMiddle(TileId t) { return rankOf(t) >= 4 && rankOf(t) <= 6; }
+constexpr bool isLower(TileId t) { return isSuited(t) && rankOf(t) <= 3; }
+constexpr bool isUpperFour(TileId t) { return rankOf(t) >= 6; }
+constexpr bool isLowerFour(TileId t) { return isSuited(t) && rankOf(t) <= 4; }
 
 // A chow may be kept by a suited tile of rank 2..8 only.
-constexpr bool isChowMiddle(TileId t)
-{
-    return isSimple(t);
-}
+constexpr bool isChowMiddle(TileId t) { return isSimple(t); }
 
 static_assert(rankOf(9) == 9 && rankOf(10) == 1 && suitOf(27) == 2 && suitOf(28) == -1);
 static_assert(isTerminal(18) && isTerminal(19) && !isTerminal(28) && !isTerminal(0));

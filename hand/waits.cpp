@@ -9,10 +9,7 @@ namespace fanwright {
 
 namespace {
 
-std::size_t at(TileId t)
-{
-    return static_cast<std::size_t>(t);
-}
+std::size_t at(TileId t) { return static_cast<std::size_t>(t); }
 
 // Which trial tiles complete the concealed tiles into sets and a pair. The three suits and the
 // honors are independent groups: each must form sets, and exactly one of them also the pair.

@@ -1,8 +1,10 @@
 // Small helpers for building hands in tests from tile names such as "1b 2b 3b" or "1b2b3b".
 #pragma once
 
+#include "hand/decomposition.h"
 #include "hand/hand.h"
 #include "hand/log_code.h"
+#include "hand/waits.h"
 
 #include <gtest/gtest.h>
 
@@ -33,10 +35,7 @@ inline std::vector<TileId> tilesOf(std::string_view names)
     return tiles;
 }
 
-inline TileId tile(std::string_view name)
-{
-    return tilesOf(name).at(0);
-}
+inline TileId tile(std::string_view name) { return tilesOf(name).at(0); }
 
 // A hand of concealed tiles and a winning tile, nothing declared.
 inline Hand concealedHand(std::string_view concealed, std::string_view winning,
@@ -58,6 +57,21 @@ inline Hand handOf(std::string_view code)
     std::string error;
     EXPECT_TRUE(parseLogLine(code, parsed, error)) << code << ": " << error;
     return parsed.hand;
+}
+
+// The readings of a hand as the scorer builds them, each carrying the hand's number of waits.
+inline std::vector<HandStructure> readingsOf(const Hand& hand)
+{
+    Hand without = hand;
+    without.clearWinningTile();
+    HandStructure s;
+    s.buildStructure(hand, findWaits(without).count);
+    StructureList list;
+    decompose(list, s);
+    std::vector<HandStructure> readings;
+    for (int i = 0; i < list.count(); ++i)
+        readings.push_back(list[i]);
+    return readings;
 }
 
 }  // namespace fanwright::test

@@ -9,10 +9,7 @@
 namespace fanwright {
 namespace {
 
-bool isPairChow(int f)
-{
-    return f >= PureDoubleChow && f <= TwoTerminalChows;
-}
+bool isPairChow(int f) { return f >= PureDoubleChow && f <= TwoTerminalChows; }
 
 void checkScoredHand(Hand hand)
 {

@@ -14,27 +14,14 @@
 namespace fanwright {
 namespace {
 
-// The readings of a hand as the scorer builds them, waits included.
 std::vector<HandStructure> readingsOf(const std::string& code)
 {
-    Hand hand = test::handOf(code);
-    Hand without = hand;
-    without.clearWinningTile();
-    HandStructure s;
-    s.buildStructure(hand, findWaits(without).count);
-    StructureList list;
-    decompose(list, s);
-    std::vector<HandStructure> out;
-    for (int i = 0; i < list.count(); ++i)
-        out.push_back(list[i]);
-    EXPECT_FALSE(out.empty()) << code;
-    return out;
+    std::vector<HandStructure> readings = test::readingsOf(test::handOf(code));
+    EXPECT_FALSE(readings.empty()) << code;
+    return readings;
 }
 
-HandStructure readingOf(const std::string& code)
-{
-    return readingsOf(code).at(0);
-}
+HandStructure readingOf(const std::string& code) { return readingsOf(code).at(0); }
 
 struct Scored {
     int total;

@@ -16,10 +16,7 @@ std::vector<TileId> concealedOf(const Hand& h)
     return {h.concealedTiles, h.concealedTiles + h.concealedCount};
 }
 
-std::vector<TileId> tilesIn(const Hand& h)
-{
-    return {h.tiles, h.tiles + h.tileCount};
-}
+std::vector<TileId> tilesIn(const Hand& h) { return {h.tiles, h.tiles + h.tileCount}; }
 
 TEST(HandCapacity, FourSetsLeaveRoomForOneConcealedTileAndTheWinningTile)
 {

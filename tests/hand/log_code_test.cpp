@@ -60,8 +60,7 @@ TEST(LogCode, ReadsBackEveryHandItWrites)
         ParsedLogLine parsed;
         std::string error;
         const std::string line = code + " - comment " + std::to_string(i);
-        ASSERT_TRUE(parseLogLine(line, parsed, error))
-            << code << ": " << error;
+        ASSERT_TRUE(parseLogLine(line, parsed, error)) << code << ": " << error;
         EXPECT_EQ(parsed.code, code);
         EXPECT_EQ(parsed.comment, "comment " + std::to_string(i));
         EXPECT_STREQ(parsed.hand.toLogText(), code.c_str());

@@ -13,10 +13,7 @@ namespace {
 
 using test::tilesOf;
 
-std::vector<TileId> waitsOf(const WaitList& w)
-{
-    return {w.tiles, w.tiles + w.count};
-}
+std::vector<TileId> waitsOf(const WaitList& w) { return {w.tiles, w.tiles + w.count}; }
 
 // Both ways of finding the waits of 13 concealed tiles, which must agree.
 std::vector<TileId> waitsOf(std::string_view concealed)

@@ -80,7 +80,8 @@ TEST(CliScore, BadLinesFailButTheOthersAreStillScored)
     EXPECT_NE(text.err.find("hand 1 \"hello\""), std::string::npos);
     EXPECT_NE(text.out.find("This hand has"), std::string::npos);
 
-    const Outcome json = score({"--json"}, "x\"y\\\x01\xff - c\n" + std::string(example) + " - ok\n");
+    const Outcome json =
+        score({"--json"}, "x\"y\\\x01\xff - c\n" + std::string(example) + " - ok\n");
     EXPECT_EQ(json.status, 1);
     EXPECT_EQ(json.out.rfind("{\"code\": \"x\\\"y\\\\\\u0001\\u00ff - c\", \"error\": \"", 0), 0u)
         << json.out;
