@@ -142,6 +142,8 @@ bool ArgumentReader::readOption(std::string_view arg, GenerateRequest& request)
     }
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
+    if (name == "--help")
+        return fail("--help takes no value");
     const NumberOption* option = findOption(name);
     if (option == nullptr) {
         return fail(arg.starts_with("-") ? "unknown option '" + std::string(name) + "'"
