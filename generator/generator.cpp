@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <span>
 
 namespace fanwright {
@@ -20,24 +22,19 @@ constexpr const std::array<TileId, 7>& honorTiles = honorList;
 static_assert(orphanList[13] == NoTile && orphanList[12] == WhiteDragon);
 static_assert(knittedRows[0][3] == 11 && knittedRows[5][8] == 25);  // rows in drawing order
 
-constexpr int NineGatesLength = 13;
 // Ranks 1 1 1 2 3 4 5 6 7 8 9 9 9, one row per suit: bamboo, characters, dots.
-constexpr auto nineGatesRows = [] {
-    constexpr std::array<int, NineGatesLength> ranks = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
-    std::array<std::array<TileId, NineGatesLength>, 3> rows{};
-    for (int suit = 0; suit < 3; ++suit) {
-        for (int i = 0; i < NineGatesLength; ++i)
-            rows[suit][i] = suitedTile(suit, ranks[i]);
-    }
-    return rows;
-}();
-static_assert(nineGatesRows[1][0] == Characters1 && nineGatesRows[2][12] == 27);
+constexpr int NineGatesLength = 13;
+constexpr TileId nineGatesRows[3][NineGatesLength] = {
+    {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9},
+    {10, 10, 10, 11, 12, 13, 14, 15, 16, 17, 18, 18, 18},
+    {19, 19, 19, 20, 21, 22, 23, 24, 25, 26, 27, 27, 27},
+};
 
 constexpr int NoPosition = -1;
 
 // The concealed part in the order drawn, and which of its tiles is the winning tile.
 struct DrawnTiles {
-    std::array<TileId, MaxTiles> tiles{};
+    TileId tiles[MaxTiles] = {};
     int count = 0;
     int winningIndex = 0;
 
@@ -50,15 +47,26 @@ struct DrawnTiles {
     // A table's tiles in order, leaving out up to two positions.
     void addExcept(std::span<const TileId> table, int skip1, int skip2)
     {
-        for (int i = 0; i < static_cast<int>(table.size()); ++i) {
-            if (i != skip1 && i != skip2)
-                add(table[i]);
+        int position = 0;
+        for (TileId t : table) {
+            if (position != skip1 && position != skip2)
+                add(t);
+            ++position;
         }
     }
 };
 
 // Copies of each tile code still free for a regular hand.
-using TileStock = std::array<int, TileCodes>;
+struct TileStock {
+    int copies[TileCodes];
+
+    TileStock() { std::fill(std::begin(copies), std::end(copies), 4); }
+    int& operator[](TileId t) { return copies[t]; }
+    int operator[](TileId t) const { return copies[t]; }
+};
+
+// A drawn position in a table.
+std::size_t drawIndex(int n) { return static_cast<std::size_t>(randomBelow(n)); }
 
 // A second position out of n, distinct from the first and uniform over the rest.
 int drawOtherPosition(int n, int first)
@@ -73,29 +81,29 @@ void drawThirteenOrphans(DrawnTiles& drawn)
 {
     for (TileId t : orphanTiles)
         drawn.add(t);
-    drawn.add(orphanTiles[randomBelow(13)]);
+    drawn.add(orphanTiles[drawIndex(13)]);
     drawn.winningIndex = randomBelow(MaxTiles);
 }
 
 void drawNineGates(DrawnTiles& drawn)
 {
-    const auto& row = nineGatesRows[randomBelow(3)];
+    const auto& row = nineGatesRows[drawIndex(3)];
     drawn.addExcept(row, NoPosition, NoPosition);
-    drawn.add(row[randomBelow(NineGatesLength)]);
+    drawn.add(row[drawIndex(NineGatesLength)]);
     drawn.winningIndex = NineGatesLength;  // the added tile completes the gates
 }
 
 void drawSevenPairs(DrawnTiles& drawn)
 {
     // Each code twice, so a code picked twice gives four of a kind as two pairs.
-    std::array<TileId, 2 * TileKinds> pool;
+    TileId pool[2 * TileKinds];
     for (int i = 0; i < 2 * TileKinds; ++i)
         pool[i] = FirstTile + i / 2;
     int size = 2 * TileKinds;
     for (int pair = 0; pair < 7; ++pair) {
         const int j = randomBelow(size);
         const TileId t = pool[j];
-        std::copy(pool.begin() + j + 1, pool.begin() + size, pool.begin() + j);
+        std::copy(pool + j + 1, pool + size, pool + j);
         --size;
         drawn.add(t, 2);
     }
@@ -105,7 +113,7 @@ void drawSevenPairs(DrawnTiles& drawn)
 void drawGreaterHonorsKnitted(DrawnTiles& drawn)
 {
     drawn.addExcept(honorTiles, NoPosition, NoPosition);
-    const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+    const auto& row = knittedRows[drawIndex(KnittedRowCount)];
     const int a = randomBelow(9);
     const int b = drawOtherPosition(9, a);
     drawn.addExcept(row, a, b);
@@ -117,13 +125,13 @@ void drawLesserHonorsKnitted(DrawnTiles& drawn)
     if (randomBelow(2) == 0) {  // six honors and eight knitted tiles
         const int h = randomBelow(7);
         const int a = randomBelow(9);
-        const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+        const auto& row = knittedRows[drawIndex(KnittedRowCount)];
         drawn.addExcept(honorTiles, h, NoPosition);
         drawn.addExcept(row, a, NoPosition);
     } else {  // five honors and the whole row
         const int h1 = randomBelow(7);
         const int h2 = drawOtherPosition(7, h1);
-        const auto& row = knittedRows[randomBelow(KnittedRowCount)];
+        const auto& row = knittedRows[drawIndex(KnittedRowCount)];
         drawn.addExcept(honorTiles, h1, h2);
         drawn.addExcept(row, NoPosition, NoPosition);
     }
@@ -154,13 +162,13 @@ void drawSpecialHand(DrawnTiles& drawn)
 template <typename Eligible>
 TileId drawCandidate(Eligible eligible)
 {
-    std::array<TileId, TileKinds> candidates;
+    TileId candidates[TileKinds];
     int count = 0;
     for (TileId t = FirstTile; t <= LastTile; ++t) {
         if (eligible(t))
             candidates[count++] = t;
     }
-    return candidates[randomBelow(count)];
+    return candidates[drawIndex(count)];
 }
 
 void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
@@ -217,7 +225,6 @@ void drawRegularSet(Hand& hand, DrawnTiles& drawn, TileStock& stock,
 void drawRegularHand(Hand& hand, DrawnTiles& drawn, const GeneratorSettings& settings)
 {
     TileStock stock;
-    stock.fill(4);
     for (int set = 0; set < 4; ++set)
         drawRegularSet(hand, drawn, stock, settings);
     // The pair is always concealed, so even a fully melded hand has a winning tile to offer.
@@ -228,10 +235,7 @@ void drawRegularHand(Hand& hand, DrawnTiles& drawn, const GeneratorSettings& set
 // ---- The situation around the tiles. ----
 
 // A flag the hand allows is raised with chance f; a draw is made only when it is allowed.
-bool drawFlag(bool allowed, double f)
-{
-    return allowed && randomUnit() < f;
-}
+bool drawFlag(bool allowed, double f) { return allowed && randomUnit() < f; }
 
 void drawSituationFlags(Hand& hand, double f)
 {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,17 @@ private:
     GeneratorSettings saved_;
 };
 
-std::array<int, TileCodes> copiesOf(const Hand& h)
+// Copies of each tile the hand holds, a kong counting four.
+struct Copies {
+    int of[TileCodes] = {};
+    int operator[](TileId t) const { return of[t]; }
+};
+
+Copies copiesOf(const Hand& h)
 {
-    std::array<int, TileCodes> copies{};
+    Copies copies;
     for (TileId t = FirstTile; t <= LastTile; ++t)
-        copies[t] = h.countTileUses(t);
+        copies.of[t] = h.countTileUses(t);
     return copies;
 }
 
@@ -47,10 +54,10 @@ testing::AssertionResult isLegal(Hand h)
     const auto fail = [&code](const char* what) {
         return testing::AssertionFailure() << what << " in " << code;
     };
-    const std::array<int, TileCodes> copies = copiesOf(h);
+    const Copies copies = copiesOf(h);
     if (!h.isComplete())
         return fail("not complete");
-    if (*std::max_element(copies.begin(), copies.end()) > 4)
+    if (*std::max_element(std::begin(copies.of), std::end(copies.of)) > 4)
         return fail("a fifth copy");
     if (h.winSource != SelfDrawn && h.winSource != Discard)
         return fail("no win source");
@@ -159,7 +166,7 @@ enum class Shape { Regular, ThirteenOrphans, NineGates, SevenPairs, HonorsKnitte
 
 // What a hand holds, counted by tile kind.
 struct Census {
-    std::array<int, TileCodes> copies;
+    Copies copies;
     int kinds = 0;
     int orphanKinds = 0;
     int honorKinds = 0;
