@@ -67,7 +67,8 @@ run_headless() {
 }
 
 main() {
-    bash "$FANWRIGHT_ROOT/scripts/setup.sh"
+    cd "$FANWRIGHT_ROOT"
+    bash scripts/setup.sh
     say "Building the Windows tree"
     configure_and_build windows fanwright
     use_wine_prefix "${WINEPREFIX:-$HOME/.wine}"
