@@ -96,10 +96,7 @@ void onCommand(HWND window, int id)
         DestroyWindow(window);
 }
 
-void onSetFocus(HWND window)
-{
-    SetFocus(GetDlgItem(window, IDOK));
-}
+void onSetFocus(HWND window) { SetFocus(GetDlgItem(window, IDOK)); }
 
 // Static texts sit on the white message area, not on the grey of dialogs.
 LRESULT onCtlColorStatic(HDC dc)
@@ -150,9 +147,9 @@ bool registerClass(HINSTANCE instance)
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_FANWRIGHT));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_FANWRIGHT), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_FANWRIGHT),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     windowClass.lpszClassName = ClassName;

@@ -8,7 +8,8 @@ namespace fanwright::ui::text {
 inline constexpr const wchar_t* WindowTitle = L"Fanwright version " FANWRIGHT_VERSION_WIDE;
 
 // The placeholder window, shown until the trainer window exists.
-inline constexpr const wchar_t* PlaceholderHeading = L"This is Fanwright, the mahjong scoring trainer.";
+inline constexpr const wchar_t* PlaceholderHeading =
+    L"This is Fanwright, the mahjong scoring trainer.";
 inline constexpr const wchar_t* PlaceholderBody =
     L"Fanwright helps you practise scoring mahjong hands under the Chinese competition rules.\n\n"
     L"The trainer window, with its test and edit modes, comes in a later version.";
