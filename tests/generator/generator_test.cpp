@@ -7,22 +7,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace fanwright {
 namespace {
 
-// Every test sets the settings it needs and leaves the process-wide ones as it found them.
+// Each test installs its settings and seed and leaves the process-wide settings as it found them.
 class GeneratorTest : public ::testing::Test {
 protected:
     void SetUp() override { saved_ = generatorSettings(); }
     void TearDown() override { generatorSettings() = saved_; }
-
-    // Seeds and installs the settings; the hands then follow with generateHand.
     static void start(const GeneratorSettings& settings, std::uint32_t seed)
     {
         generatorSettings() = settings;
@@ -33,48 +29,49 @@ private:
     GeneratorSettings saved_;
 };
 
-// Copies of each tile the hand holds, a kong counting four.
-struct Copies {
-    int of[TileCodes] = {};
-    int operator[](TileId t) const { return of[t]; }
+// What a hand holds, by tile kind, a kong counting four.
+struct Tally {
+    int copies[TileCodes] = {};
+    int kinds = 0, orphanKinds = 0, honorKinds = 0, pairs = 0, fours = 0;
+
+    explicit Tally(const Hand& h)
+    {
+        for (TileId t = FirstTile; t <= LastTile; ++t) {
+            const int n = copies[t] = h.countTileUses(t);
+            kinds += n > 0;
+            orphanKinds += n > 0 && isTerminalOrHonor(t);
+            honorKinds += n > 0 && isHonor(t);
+            pairs += n == 2;
+            fours += n == 4;
+        }
+    }
 };
 
-Copies copiesOf(const Hand& h)
-{
-    Copies copies;
-    for (TileId t = FirstTile; t <= LastTile; ++t)
-        copies.of[t] = h.countTileUses(t);
-    return copies;
-}
-
-// A complete, legal, scorable hand whose flags and winds are ones the hand allows.
+// Complete, scorable, no fifth copy, and only flags and winds the hand allows.
 testing::AssertionResult isLegal(Hand h)
 {
     const std::string code = h.toLogText();
     const auto fail = [&code](const char* what) {
-        return testing::AssertionFailure() << what << " in " << code;
+        return testing::AssertionFailure() << what << ": " << code;
     };
-    const Copies copies = copiesOf(h);
-    if (!h.isComplete())
-        return fail("not complete");
-    if (*std::max_element(std::begin(copies.of), std::end(copies.of)) > 4)
-        return fail("a fifth copy");
-    if (h.winSource != SelfDrawn && h.winSource != Discard)
-        return fail("no win source");
-    if (h.forcesLastTileOfKind() && !h.isLastTileOfKind())
-        return fail("forced last tile of its kind not set");
-    if (h.isLastTileOfKind() && !h.forcesLastTileOfKind() && !h.allowsLastTileOfKind())
-        return fail("last tile of its kind not allowed");
-    if ((h.isReplacementTile() && !h.allowsReplacementTile()) ||
+    const Tally tally(h);
+    for (int n : tally.copies) {
+        if (n > 4)
+            return fail("a fifth copy");
+    }
+    const bool lastOfKindRight = h.isLastTileOfKind()
+                                     ? h.forcesLastTileOfKind() || h.allowsLastTileOfKind()
+                                     : !h.forcesLastTileOfKind();
+    if (!lastOfKindRight || (h.isReplacementTile() && !h.allowsReplacementTile()) ||
         (h.isRobbingTheKong() && !h.allowsRobbingTheKong()))
-        return fail("a flag not allowed");
+        return fail("a flag the hand does not allow");
     const bool windsSet = isWind(h.prevalentWind) && isWind(h.seatWind);
     const bool windsClear = h.prevalentWind == NoTile && h.seatWind == NoTile;
-    if (!(h.needsWinds() ? windsSet : windsClear))
-        return fail("winds where not needed, or missing");
+    if (h.needsWinds() ? !windsSet : !windsClear)
+        return fail("winds where they do not matter, or none where they do");
     ScoreResult result;
-    if (scoreHand(h, result) <= 0)
-        return fail("no reading");
+    if (!h.isComplete() || h.winSource == NotChosen || scoreHand(h, result) <= 0)
+        return fail("incomplete or unreadable");
     return testing::AssertionSuccess();
 }
 
@@ -89,8 +86,7 @@ TEST_F(GeneratorTest, EveryHandIsCompleteLegalAndScorable)
         {.freqMelding = 7, .freqChow = 0, .freqPung = 100},
         {.freqMelding = 3, .freqChow = 20, .freqPung = 30, .freqSpecial = 2, .freqFlags = 3},
     };
-    // Each flag, each seat wind and each prevalent wind, so that the checks met them all.
-    std::array<int, 12> seen{};
+    std::array<int, 12> seen{};  // each flag, seat wind and prevalent wind met at least once
     std::uint32_t seed = 100;
     for (const GeneratorSettings& mix : mixes) {
         start(mix, ++seed);
@@ -112,79 +108,50 @@ TEST_F(GeneratorTest, EveryHandIsCompleteLegalAndScorable)
         EXPECT_GT(count, 0);
 }
 
-TEST_F(GeneratorTest, FullyMeldedHandsAreDiscardWinsOnThePair)
+TEST_F(GeneratorTest, SharesAtTheirLimits)
 {
-    start({.freqMelding = 10, .freqSpecial = 3}, 7);
     Hand h;
+    // Fully melded: no special hand, every set declared, a discard completing the pair.
+    start({.freqMelding = 10, .freqSpecial = 3}, 7);
     for (int i = 0; i < 10000; ++i) {
         generateHand(h);
-        ASSERT_EQ(h.setCount, 4) << h.toLogText();
-        ASSERT_EQ(h.countSetsOfKind(ConcealedKong), 0) << h.toLogText();
-        ASSERT_EQ(h.concealedCount, 1) << h.toLogText();
-        ASSERT_EQ(h.concealedTiles[0], h.winningTile) << h.toLogText();
-        ASSERT_EQ(h.winSource, Discard) << h.toLogText();
+        ASSERT_TRUE(h.setCount == 4 && h.countSetsOfKind(ConcealedKong) == 0 &&
+                    h.concealedCount == 1 && h.concealedTiles[0] == h.winningTile &&
+                    h.winSource == Discard)
+            << h.toLogText();
     }
-}
-
-TEST_F(GeneratorTest, SetKindsFollowTheShares)
-{
-    // Melded, so that every set shows its kind. All chows but for a kind draw of exactly 1.0;
-    // no chows and no pungs leaves kongs only, the winning tile then one of the pair.
+    // Only chows, but for a kind draw of exactly 1.0, which makes a kong.
     start({.freqMelding = 10, .freqChow = 100, .freqPung = 0}, 8);
-    Hand h;
     for (int i = 0; i < 10000; ++i) {
         generateHand(h);
         ASSERT_EQ(h.countSetsOfKind(Chow) + h.countSetsOfKind(MeldedKong), 4) << h.toLogText();
     }
+    // Neither chows nor pungs: four declared kongs and the pair.
     start({.freqChow = 0, .freqPung = 0, .freqSpecial = 0}, 9);
     for (int i = 0; i < 10000; ++i) {
         generateHand(h);
-        ASSERT_EQ(h.countSetsOfKind(MeldedKong) + h.countSetsOfKind(ConcealedKong), 4);
-        ASSERT_EQ(h.concealedCount, 1) << h.toLogText();
-        ASSERT_EQ(h.concealedTiles[0], h.winningTile) << h.toLogText();
+        ASSERT_TRUE(h.countSetsOfKind(MeldedKong) + h.countSetsOfKind(ConcealedKong) == 4 &&
+                    h.concealedTiles[0] == h.winningTile)
+            << h.toLogText();
     }
 }
 
-TEST_F(GeneratorTest, BoundaryDrawsMeldAndMakeKongs)
+TEST_F(GeneratorTest, DrawsOfExactlyZeroAndOneFallOnTheStatedSide)
 {
-    // Draws: special or not, then per set melded-or-concealed and kind.
-    start({.freqMelding = 10, .freqChow = 100, .freqPung = 0}, test::seedDrawing(3, RandomMax));
+    // Draws: special or not, then per set melded-or-concealed and kind (and a candidate).
     Hand h;
+    start({.freqMelding = 10, .freqChow = 100, .freqPung = 0}, test::seedDrawing(3, RandomMax));
     generateHand(h);
     EXPECT_EQ(h.setKinds[0], MeldedKong) << h.toLogText();  // 1.0 is not below a share of 1.0
     start({.freqMelding = 0, .freqSpecial = 0}, test::seedDrawing(2, 0));
     generateHand(h);
-    ASSERT_GE(h.setCount, 1) << h.toLogText();  // 0.0 is not above a share of 0.0
-    EXPECT_NE(h.setKinds[0], ConcealedKong) << h.toLogText();
+    EXPECT_TRUE(h.setCount > 0 && h.setKinds[0] != ConcealedKong)  // 0.0 is not above 0.0
+        << h.toLogText();
     // Kongs only: 1 + 4 * 3 draws for the sets, the pair, the winning tile, then the source.
     start({.freqMelding = 10, .freqChow = 0, .freqPung = 0}, test::seedDrawing(16, RandomMax));
     generateHand(h);
     EXPECT_EQ(h.winSource, Discard) << h.toLogText();  // 1.0 is not above a share of 1.0
 }
-
-enum class Shape { Regular, ThirteenOrphans, NineGates, SevenPairs, HonorsKnitted };
-
-// What a hand holds, counted by tile kind.
-struct Census {
-    Copies copies;
-    int kinds = 0;
-    int orphanKinds = 0;
-    int honorKinds = 0;
-    int pairs = 0;  // kinds held exactly twice
-    int fours = 0;
-
-    explicit Census(const Hand& h) : copies(copiesOf(h))
-    {
-        for (TileId t = FirstTile; t <= LastTile; ++t) {
-            const int n = copies[t];
-            kinds += n > 0 ? 1 : 0;
-            orphanKinds += n > 0 && isTerminalOrHonor(t) ? 1 : 0;
-            honorKinds += n > 0 && isHonor(t) ? 1 : 0;
-            pairs += n == 2 ? 1 : 0;
-            fours += n == 4 ? 1 : 0;
-        }
-    }
-};
 
 bool hasRegularReading(const Hand& hand)
 {
@@ -199,83 +166,69 @@ bool hasRegularReading(const Hand& hand)
     return false;
 }
 
-// Recognises the special hands among fully concealed ones by their tiles. Nine gates is any
-// one-suit hand holding 1 1 1 2 3 4 5 6 7 8 9 9 9 and one more tile of the suit.
-Shape shapeOf(const Hand& h, const Census& c)
+// All fourteen tiles in the winning tile's suit, 1 and 9 three times or more, every rank.
+bool isNineGatesShape(const Hand& h, const Tally& tally)
 {
-    if (h.setCount > 0)
-        return Shape::Regular;
-    if (c.orphanKinds == 13)
-        return Shape::ThirteenOrphans;
-    if (c.kinds == 14)
-        return Shape::HonorsKnitted;
     const int suit = suitOf(h.winningTile);
     int inSuit = 0;
     for (int rank = 1; suit >= 0 && rank <= 9; ++rank)
-        inSuit += c.copies[suitedTile(suit, rank)] > 0 ? 1 : 0;
-    if (inSuit == 9 && c.kinds == 9 && c.copies[suitedTile(suit, 1)] >= 3 &&
-        c.copies[suitedTile(suit, 9)] >= 3)
-        return Shape::NineGates;
-    return hasRegularReading(h) ? Shape::Regular : Shape::SevenPairs;
+        inSuit += tally.copies[suitedTile(suit, rank)];
+    return inSuit == 14 && tally.kinds == 9 && tally.copies[suitedTile(suit, 1)] >= 3 &&
+           tally.copies[suitedTile(suit, 9)] >= 3;
 }
 
-// The suited tiles of a knitted hand all come from one row.
-bool fromOneKnittedRow(const Census& c)
-{
-    return std::any_of(knittedRows.begin(), knittedRows.end(), [&c](const auto& row) {
-        int inRow = 0;
-        for (TileId t : row)
-            inRow += c.copies[t];
-        return inRow == 14 - c.honorKinds;
-    });
-}
-
-// Nine gates won on its added tile: the concealed part is exactly the gates.
-bool isNineGatesWonOnTheAddedTile(const Hand& h)
+// Nine gates dealt right: the concealed part is the gates, the added tile wins.
+bool concealsTheGates(const Hand& h)
 {
     constexpr int ranks[13] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
-    const int suit = suitOf(h.winningTile);
     for (int i = 0; i < 13; ++i) {
-        if (h.concealedTiles[i] != suitedTile(suit, ranks[i]))
+        if (h.concealedTiles[i] != suitedTile(suitOf(h.winningTile), ranks[i]))
             return false;
     }
     return true;
 }
 
+bool isFromOneKnittedRow(const Tally& tally)
+{
+    for (const auto& row : knittedRows) {
+        int inRow = 0;
+        for (TileId t : row)
+            inRow += tally.copies[t];
+        if (inRow == 14 - tally.honorKinds)
+            return true;
+    }
+    return false;
+}
+
 TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
 {
     start({.freqMelding = 0, .freqSpecial = 3}, 10);
-    // Orphans, nine gates, seven pairs, knitted with 5, 6 and 7 honors, four of a kind.
-    std::array<int, 7> seen{};
+    // Orphans, nine gates, seven pairs with four of a kind, knitted with 5, 6 and 7 honors.
+    std::array<int, 6> seen{};
     std::uint64_t orphanPairs = 0;  // which orphan made the pair
     int gatesRanks = 0;             // which rank completed the gates
     Hand h;
     for (int i = 0; i < 20000; ++i) {
         generateHand(h);
-        const Census c(h);
+        const Tally tally(h);
         const std::string code = h.toLogText();
-        switch (shapeOf(h, c)) {
-        case Shape::Regular: break;
-        case Shape::ThirteenOrphans:
+        if (h.setCount > 0) {
+            continue;
+        } else if (tally.orphanKinds == 13) {
+            ASSERT_EQ(tally.kinds, 13) << code;
             ++seen[0];
-            ASSERT_EQ(c.kinds, 13) << code;
             for (TileId t : orphanList)
-                orphanPairs |= c.copies[t] == 2 ? std::uint64_t{1} << t : 0;
-            break;
-        case Shape::NineGates:
+                orphanPairs |= tally.copies[t] == 2 ? std::uint64_t{1} << t : 0;
+        } else if (isNineGatesShape(h, tally)) {
+            ASSERT_TRUE(concealsTheGates(h)) << code;
             ++seen[1];
-            ASSERT_TRUE(isNineGatesWonOnTheAddedTile(h)) << code;
             gatesRanks |= 1 << rankOf(h.winningTile);
-            break;
-        case Shape::SevenPairs:
-            ++seen[2];
-            seen[6] += c.fours;
-            ASSERT_EQ(c.pairs + 2 * c.fours, 7) << code;
-            break;
-        case Shape::HonorsKnitted:
-            ASSERT_TRUE(c.honorKinds >= 5 && fromOneKnittedRow(c)) << code;
-            ++seen[static_cast<std::size_t>(3 + c.honorKinds - 5)];
-            break;
+        } else if (tally.kinds == 14) {
+            ASSERT_TRUE(tally.honorKinds >= 5 && isFromOneKnittedRow(tally)) << code;
+            ++seen[static_cast<std::size_t>(tally.honorKinds - 2)];
+        } else if (!hasRegularReading(h)) {
+            ASSERT_EQ(tally.pairs + 2 * tally.fours, 7) << code;
+            seen[2] += tally.fours;
         }
     }
     for (int count : seen)
@@ -284,26 +237,21 @@ TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
     EXPECT_EQ(gatesRanks, 0x3FE);  // ranks 1..9
 }
 
-TEST_F(GeneratorTest, NoSpecialHandsWhenSetToNever)
+TEST_F(GeneratorTest, NeverMeansNoSpecialHandAndNoFlagButAForcedOne)
 {
     start({.freqMelding = 0, .freqSpecial = 0}, 11);
     Hand h;
     for (int i = 0; i < 10000; ++i) {
         generateHand(h);
-        ASSERT_EQ(shapeOf(h, Census(h)), Shape::Regular) << h.toLogText();
+        ASSERT_TRUE(hasRegularReading(h) && !isNineGatesShape(h, Tally(h))) << h.toLogText();
     }
-}
-
-TEST_F(GeneratorTest, NoFlagsWhenSetToNeverButAForcedLastTileOfItsKind)
-{
     start({.freqMelding = 7, .freqChow = 20, .freqPung = 50, .freqFlags = 0}, 12);
     int forced = 0;
-    Hand h;
     for (int i = 0; i < 10000; ++i) {
         generateHand(h);
-        ASSERT_FALSE(h.isLastTileInGame() || h.isReplacementTile() || h.isRobbingTheKong());
+        ASSERT_FALSE(h.lastTileInGame || h.replacementTile || h.robbingTheKong);
         ASSERT_EQ(h.isLastTileOfKind(), h.forcesLastTileOfKind()) << h.toLogText();
-        forced += h.isLastTileOfKind() ? 1 : 0;
+        forced += h.lastTileOfKind;
     }
     EXPECT_GT(forced, 0);
 }
@@ -318,20 +266,8 @@ TEST_F(GeneratorTest, MinimumReturnsTheScoreOfTheHandLeftBehind)
         ASSERT_GE(total, 8);
         ASSERT_EQ(scoreHand(h, result), total) << h.toLogText();
     }
-    // A minimum every hand meets takes the first hand, drawing nothing more.
-    Hand plain;
-    for (std::uint32_t seed : {1u, 2u, 3u}) {
-        seedRandom(seed);
-        generateWithMinimum(h, 0);
-        seedRandom(seed);
-        generateHand(plain);
-        EXPECT_STREQ(h.toLogText(), plain.toLogText());
-    }
 }
 
-// The first hands of fixed seeds, pinned so that any change in what a seed produces shows.
-// The first row was traced by hand: seed 1 draws 41 (special, below 0.025), 18467 (seven
-// pairs), then pool picks 6334 % 68 = 10 (6b), 26500 % 67 = 35 (1d), and so on.
 std::vector<std::string> firstHands(const GeneratorSettings& settings, std::uint32_t seed)
 {
     generatorSettings() = settings;
@@ -348,6 +284,9 @@ std::vector<std::string> firstHands(const GeneratorSettings& settings, std::uint
     return codes;
 }
 
+// The first hands of fixed seeds, so that any change in what a seed gives shows. The first was
+// traced by hand: seed 1 draws 41 (below 0.025: special), 18467 (seven pairs), then the pairs
+// 6334 % 68 = 10 (6b), 26500 % 67 = 35 (1d), 19169 % 66 = 29 (7c), and so on.
 TEST_F(GeneratorTest, FixedSeedsGiveTheSameHands)
 {
     using Codes = std::vector<std::string>;
@@ -364,8 +303,7 @@ TEST_F(GeneratorTest, FixedSeedsGiveTheSameHands)
     EXPECT_EQ(firstHands({.freqSpecial = 3}, 71392),
               (Codes{"ch2bck6c3c3c3c4c4c4d4d4dffffememd", "7b3c6c9c2d5d8dwewswwwndrdwdgffffememw",
                      "2b5b8b1c4c7c3d6d9dwewwdgdwwsffffememd"}));
-    // Two nine gates and seven pairs: each reaches 8 points at the first attempt, whatever
-    // else the fan rules decide.
+    // Two nine gates and seven pairs: each reaches 8 points at once, whatever the fan rules.
     EXPECT_EQ(
         firstHands({.freqMelding = 0, .freqSpecial = 3, .minPoints = 8}, 9),
         (Codes{"1c1c1c2c3c4c5c6c7c8c9c9c9c9cffffememw", "1c1c1c2c3c4c5c6c7c8c9c9c9c1cffffememw",
