@@ -20,10 +20,7 @@ void seedRandom()
     seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
-void seedRandom(std::uint32_t seed)
-{
-    state = seed;
-}
+void seedRandom(std::uint32_t seed) { state = seed; }
 
 int nextRandom()
 {
@@ -31,14 +28,8 @@ int nextRandom()
     return static_cast<int>((state >> 16) & 0x7FFFu);
 }
 
-double randomUnit()
-{
-    return nextRandom() * UnitStep;
-}
+double randomUnit() { return nextRandom() * UnitStep; }
 
-int randomBelow(int n)
-{
-    return nextRandom() % n;
-}
+int randomBelow(int n) { return nextRandom() % n; }
 
 }  // namespace fanwright
