@@ -168,22 +168,5 @@ TEST_F(Driver, SevenPairsNeverReachRegularOnlyFans)
     EXPECT_EQ(total, sum);
 }
 
-TEST_F(Driver, NoTwoCountedFansExcludeEachOtherWhateverFires)
-{
-    stubValues.fill(1);
-    for (HandForm form : {Regular, SevenPairs, Special}) {
-        reading.setForm(form);
-        evaluate();
-        for (int i = 1; i <= FanCount; ++i) {
-            for (int j = i + 1; j <= FanCount; ++j) {
-                if (count(FanId(i)) > 0 && count(FanId(j)) > 0) {
-                    EXPECT_TRUE(isCompatible(i, j)) << i << " and " << j;
-                }
-            }
-        }
-        EXPECT_EQ(count(FlowerTiles), 0);
-    }
-}
-
 }  // namespace
 }  // namespace fanwright

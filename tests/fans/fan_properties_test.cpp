@@ -5,7 +5,6 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "hand/scoring.h"
-#include "random_hands.h"
 
 #include <gtest/gtest.h>
 
@@ -36,16 +35,6 @@ void checkScoredHand(Hand hand)
     EXPECT_LE(waitFans, 1) << code;
     EXPECT_TRUE(r.fanCounts[ChickenHand - 1] == 0 || total == 8) << code;
     EXPECT_TRUE(r.waitCount == 1 || waitFans == 0) << code;
-}
-
-TEST(FanProperties, HoldOverManyRandomHands)
-{
-    test::RandomHands random(424242);
-    for (int i = 0; i < 20000; ++i) {
-        checkScoredHand(random.complete());
-        if (HasFatalFailure())
-            return;
-    }
 }
 
 TEST(FanProperties, HoldOverGeneratedHandsOfEverySetting)

@@ -91,23 +91,6 @@ TEST(StructureSets, InsertionIsRefusedBeyondFourteenTiles)
     EXPECT_EQ(s.remainingTiles[11], tile("9d"));
 }
 
-TEST(StructureRemaining, TilesGoInSortedPlaceAndComeOutFirstMatchFirst)
-{
-    HandStructure s;
-    for (TileId t : tilesOf("5c 1b 5c dr 2b"))
-        s.insertRemaining(t);
-    EXPECT_EQ(remainingOf(s), tilesOf("1b 2b 5c 5c dr"));
-    EXPECT_TRUE(s.hasRemaining(tile("dr")));
-    EXPECT_TRUE(s.removeRemaining(tile("5c")));
-    EXPECT_FALSE(s.removeRemaining(tile("6c")));
-    EXPECT_EQ(remainingOf(s), tilesOf("1b 2b 5c dr"));
-    s.setPairIfNone(tile("2b"));
-    s.setPairIfNone(tile("5c"));
-    EXPECT_EQ(s.getPairTile(), tile("2b"));
-    s.clearPair();
-    EXPECT_TRUE(s.hasNoPair());
-}
-
 TEST(StructureCounts, RegularFormsCountSetsWhileSpecialFormsCountOnlyTiles)
 {
     HandStructure s;

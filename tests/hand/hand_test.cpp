@@ -165,18 +165,5 @@ TEST(HandSituation, WindsMatterWhenSomeButNotAllWindsComeInThrees)
     EXPECT_TRUE(partial.needsWinds());
 }
 
-TEST(HandRecord, CopiesAreIndependentValues)
-{
-    Hand a = test::handOf("pu5bch3c1d2d3d9dwewewe9dffffememw");
-    Hand b = a;
-    b.removeSet(Pung, tile("5b"));
-    b.setWinds(East, South);
-    EXPECT_EQ(a.setCount, 2);
-    EXPECT_EQ(a.tileCount, 14);
-    EXPECT_EQ(a.prevalentWind, NoTile);
-    a.clear();
-    EXPECT_EQ(b.setCount, 1);
-}
-
 }  // namespace
 }  // namespace fanwright

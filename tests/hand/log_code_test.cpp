@@ -1,5 +1,6 @@
 #include "hand/log_code.h"
-#include "random_hands.h"
+#include "generator/generator.h"
+#include "generator/random.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +53,10 @@ TEST(LogCode, WritesKongsFlagsAndAnUnchosenWinSource)
 
 TEST(LogCode, ReadsBackEveryHandItWrites)
 {
-    test::RandomHands random(7);
+    seedRandom(7);
     for (int i = 0; i < 3000; ++i) {
-        Hand h = random.complete();
+        Hand h;
+        generateHand(h);
         const std::string code = h.toLogText();
         ASSERT_LE(code.size(), static_cast<std::size_t>(MaxLogCodeLength));
         ParsedLogLine parsed;
