@@ -36,7 +36,28 @@ bool isTested(int f) { return f != FlowerTiles; }
 const FanSet regularFans = fansWhere(isTested);
 const FanSet otherFormFans = fansWhere(isTestedOnEveryForm);
 const FanSet pairChowFans = fansWhere(isPairChowFan);
-const FanSet threeChowFans = fansWhere(isThreeChowFan);
+
+// How the driver treats each fan, and its points, in arrays indexed by FanId for the loop.
+enum class Role : std::uint8_t { Plain, ThreeChow, PairChow };
+
+struct DriverTable {
+    Role roles[FanCount + 1];
+    std::int32_t points[FanCount + 1];
+};
+
+DriverTable buildDriverTable()
+{
+    DriverTable t{};
+    for (int f = 1; f <= FanCount; ++f) {
+        t.roles[f] = isPairChowFan(f)    ? Role::PairChow
+                     : isThreeChowFan(f) ? Role::ThreeChow
+                                         : Role::Plain;
+        t.points[f] = fanPoints(f);
+    }
+    return t;
+}
+
+const DriverTable driverTable = buildDriverTable();
 
 std::int32_t& countOf(std::int32_t* fanCounts, int id) { return fanCounts[id - 1]; }
 
@@ -74,24 +95,25 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
 
     // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
     for (int f = pending.popFirst(); f != 0; f = pending.popFirst()) {
-        if (pairChowFans.contains(f)) {
+        const Role role = driverTable.roles[f];
+        if (role == Role::PairChow) {
             // The four two-chow fans are counted together, once, at the first of them still
             // to be tested, without exclusions of their own.
             detectors.countChowPairs(s, threeChowCode, fanCounts);
             for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
-                total += countOf(fanCounts, p) * fanPoints(p);
+                total += countOf(fanCounts, p) * driverTable.points[p];
             pending.remove(pairChowFans);
             continue;
         }
         std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
-        if (threeChowFans.contains(f)) {
+        if (role == Role::ThreeChow) {
             threeChowCode = count;
             count = count > 0 ? 1 : 0;
         }
         if (count <= 0)
             continue;
         countOf(fanCounts, f) = count;
-        total += count * fanPoints(f);
+        total += count * driverTable.points[f];
         pending.remove(exclusionSets[static_cast<std::size_t>(f)]);
     }
 

@@ -178,7 +178,7 @@ bool isThirteenOrphans(HandStructure& s)
 
 bool isGreaterHonorsKnitted(HandStructure& s)
 {
-    if (s.tileCount != MaxTiles || !endsWithDistinctHonors(s, 7))
+    if (s.tileCount != MaxTiles || !isHonor(s.tiles[7]) || !endsWithDistinctHonors(s, 7))
         return false;
     for (const auto& row : knittedRows) {
         if (leadsWithKnittedTiles(s, row, 7)) {
@@ -191,7 +191,8 @@ bool isGreaterHonorsKnitted(HandStructure& s)
 
 bool isLesserHonorsKnitted(HandStructure& s)
 {
-    if (s.tileCount != MaxTiles)
+    // At least the last five tiles are honors.
+    if (s.tileCount != MaxTiles || !isHonor(s.tiles[MaxTiles - 5]))
         return false;
     for (const auto& row : knittedRows) {
         if ((leadsWithKnittedTiles(s, row, 9) && endsWithDistinctHonors(s, 5)) ||

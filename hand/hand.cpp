@@ -29,12 +29,6 @@ void Hand::clear()
     lastTileInGame = lastTileOfKind = replacementTile = robbingTheKong = 0;
     prevalentWind = seatWind = NoTile;
     winSource = NotChosen;
-    for (int i = 0; i < MaxSets; ++i) {
-        setKinds[i] = NoSet;
-        setTiles[i] = NoTile;
-    }
-    for (int i = 0; i < MaxTiles; ++i)
-        concealedTiles[i] = tiles[i] = NoTile;
 }
 
 bool Hand::canAddSetOf(SetKind kind, TileId tile) const

@@ -15,30 +15,25 @@ inline constexpr int LogTextSize = 56;
 // the hand legal; the edit operations themselves check capacity only and silently do nothing
 // when it is exceeded.
 struct Hand {
-    std::int32_t setCount;      // declared sets, 0..4
-    SetKind setKinds[MaxSets];  // Chow, Pung, MeldedKong or ConcealedKong, in order of adding
-    TileId setTiles[MaxSets];   // a chow by its middle tile
-    std::int32_t concealedCount;
-    TileId concealedTiles[MaxTiles];  // always ascending
-    std::int32_t tileCount;
-    TileId tiles[MaxTiles];  // three per declared set (a kong too), then concealed and winning
-                             // tiles, in order of adding
-    TileId winningTile;
-    std::uint8_t lastTileInGame;
-    std::uint8_t lastTileOfKind;
-    std::uint8_t replacementTile;
-    std::uint8_t robbingTheKong;
-    TileId prevalentWind;
-    TileId seatWind;
-    WinSource winSource;
-    char logText[LogTextSize];  // filled by toLogText
+    std::int32_t setCount = 0;       // declared sets, 0..4
+    SetKind setKinds[MaxSets] = {};  // Chow, Pung, MeldedKong or ConcealedKong, in order added
+    TileId setTiles[MaxSets] = {};   // a chow by its middle tile
+    std::int32_t concealedCount = 0;
+    TileId concealedTiles[MaxTiles] = {};  // always ascending
+    std::int32_t tileCount = 0;
+    TileId tiles[MaxTiles] = {};  // three per declared set (a kong too), then concealed and
+                                  // winning tiles, in order of adding
+    TileId winningTile = NoTile;
+    std::uint8_t lastTileInGame = 0;
+    std::uint8_t lastTileOfKind = 0;
+    std::uint8_t replacementTile = 0;
+    std::uint8_t robbingTheKong = 0;
+    TileId prevalentWind = NoTile;
+    TileId seatWind = NoTile;
+    WinSource winSource = NotChosen;
+    char logText[LogTextSize] = {};  // filled by toLogText
 
-    Hand()
-    {
-        clear();
-        logText[0] = '\0';
-    }
-
+    // Empties the hand. Only the counts matter: entries past them are never read.
     void clear();
 
     bool canAddSet() const { return 3 * setCount + concealedCount < 11; }

@@ -29,21 +29,10 @@ bool setSortsBefore(SetKind kindA, TileId tileA, SetKind kindB, TileId tileB)
 
 }  // namespace
 
-void HandStructure::buildEmpty()
-{
-    form = NoForm;
-    std::memset(setConcealed, 0, sizeof setConcealed);
-    pairTile = NoTile;
-    remainingCount = 0;
-    std::memset(remainingTiles, 0, sizeof remainingTiles);
-    clearCounts();
-    winningSet = -1;
-    waitCount = 0;
-}
-
 void HandStructure::buildStructure(const Hand& hand, int waits)
 {
     clear();
+    form = NoForm;
     for (int i = 0; i < hand.setCount; ++i) {
         SetKind kind = hand.setKinds[i];
         setKinds[i] = (kind == MeldedKong || kind == ConcealedKong) ? Kong : kind;

@@ -15,20 +15,18 @@ inline constexpr int SetKindSlots = 6;  // kindCounts covers kinds 0..5
 // Sets are kept sorted by (kind, tile); equal sets keep their insertion order. In a regular
 // reading the chows therefore come first, ascending by middle tile, and pungs and kongs last.
 struct HandStructure : Hand {
-    HandForm form;
-    std::uint8_t setConcealed[MaxSets];  // 1 = the set counts as concealed
-    TileId pairTile;
-    std::int32_t remainingCount;
-    TileId remainingTiles[MaxTiles];  // not yet placed in a set or the pair, ascending
-    std::int32_t suitCounts[3];
-    std::int32_t kindCounts[SetKindSlots];
-    std::int32_t tileCounts[TileCodes];  // among the 14 tiles, so a kong counts 3
-    std::int32_t chowCounts[TileCodes];  // by middle tile
-    std::int32_t pungCounts[TileCodes];  // pungs and kongs
-    std::int32_t winningSet;             // set completed by the winning tile, -1 = none
-    std::int32_t waitCount;
-
-    HandStructure() : Hand() { buildEmpty(); }
+    HandForm form = NoForm;
+    std::uint8_t setConcealed[MaxSets] = {};  // 1 = the set counts as concealed
+    TileId pairTile = NoTile;
+    std::int32_t remainingCount = 0;
+    TileId remainingTiles[MaxTiles] = {};  // not yet placed in a set or the pair, ascending
+    std::int32_t suitCounts[3] = {};
+    std::int32_t kindCounts[SetKindSlots] = {};
+    std::int32_t tileCounts[TileCodes] = {};  // among the 14 tiles, so a kong counts 3
+    std::int32_t chowCounts[TileCodes] = {};  // by middle tile
+    std::int32_t pungCounts[TileCodes] = {};  // pungs and kongs
+    std::int32_t winningSet = -1;             // set completed by the winning tile, -1 = none
+    std::int32_t waitCount = 0;
 
     void buildStructure(const Hand& hand, int waits);
 
@@ -65,9 +63,6 @@ struct HandStructure : Hand {
 
     bool isConcealedSet(int i) const { return setConcealed[i] != 0; }
     bool isPungOrKong(int i) const { return setKinds[i] == Pung || setKinds[i] == Kong; }
-
-private:
-    void buildEmpty();
 };
 
 // Equality used to drop duplicate readings: sets, pair and remaining tiles only.

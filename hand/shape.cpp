@@ -46,12 +46,6 @@ bool suitFormsSetsAndPair(const int* ranks)
     return false;
 }
 
-namespace {
-
-bool isOrphan(TileId t) { return isTerminal(t) || isHonor(t); }
-
-}  // namespace
-
 bool formsRegularShape(const TileCounts& counts)
 {
     int pairs = 0;
@@ -93,34 +87,6 @@ bool formsKnittedShape(const TileCounts& counts)
         for (TileId t : row)
             --rest[static_cast<std::size_t>(t)];
         return formsRegularShape(rest);  // two rows never fit into one hand
-    }
-    return false;
-}
-
-bool formsSpecialShape(const TileCounts& counts)
-{
-    bool allEven = true;
-    bool allOrphansOnce = true;  // every orphan present, nothing else
-    int honors = 0;
-    bool distinct = true;
-    for (TileId t = FirstTile; t <= LastTile; ++t) {
-        const int n = counts[static_cast<std::size_t>(t)];
-        allEven = allEven && n % 2 == 0;
-        allOrphansOnce = allOrphansOnce && (isOrphan(t) ? n >= 1 : n == 0);
-        distinct = distinct && n <= 1;
-        honors += isHonor(t) ? n : 0;
-    }
-    if (allEven || allOrphansOnce)
-        return true;
-    if (!distinct || honors < 5)
-        return false;
-    // Honors and knitted tiles: the suited tiles, all different, lie in one knitted row.
-    for (const auto& row : knittedRows) {
-        int inRow = 0;
-        for (TileId t : row)
-            inRow += counts[static_cast<std::size_t>(t)];
-        if (inRow + honors == MaxTiles)
-            return true;
     }
     return false;
 }

@@ -20,8 +20,4 @@ bool formsRegularShape(const TileCounts& counts);
 // A knitted row, one further set and the pair; the row's nine tiles must all be present.
 bool formsKnittedShape(const TileCounts& counts);
 
-// Seven pairs, thirteen orphans or one of the honors-and-knitted hands (14 tiles, no sets
-// declared).
-bool formsSpecialShape(const TileCounts& counts);
-
 }  // namespace fanwright

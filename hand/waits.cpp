@@ -3,6 +3,7 @@
 #include "hand/decomposition.h"
 #include "hand/shape.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace fanwright {
@@ -116,49 +117,72 @@ std::uint64_t reachableTiles(const TileCounts& c)
     return near;
 }
 
-// Cheap tests on the 13 tiles that rule the knitted shape out for every trial tile.
-bool mayBeKnitted(const TileCounts& c, int declaredSets)
+// Trial tiles that may complete a knitted straight: a row held whole lets any tile try (for
+// the set or pair beside it), a row missing one tile lets that tile try. Bit t for tile t.
+std::uint64_t knittedTrials(const TileCounts& c, int declaredSets)
 {
+    std::uint64_t trials = 0;
     if (declaredSets > 1)
-        return false;
+        return trials;
     for (const auto& row : knittedRows) {
         int held = 0;
-        for (TileId t : row)
+        TileId missing = NoTile;
+        for (TileId t : row) {
             held += c[at(t)] > 0 ? 1 : 0;
-        if (held >= 8)
-            return true;
+            missing = c[at(t)] > 0 ? missing : t;
+        }
+        if (held == 9)
+            return ~std::uint64_t{0};
+        if (held == 8)
+            trials |= std::uint64_t{1} << missing;
     }
-    return false;
+    return trials;
 }
 
-// The special shapes need all 14 tiles concealed. Seven pairs wait only on the one tile held
-// an odd number of times; thirteen orphans and the honors-and-knitted hands need tiles that
-// are orphans, or all different with at least four honors.
-struct SpecialCompletion {
-    TileId pairWait = NoTile;
-    bool others = false;
-
-    SpecialCompletion(const TileCounts& c, int declaredSets)
-    {
-        if (declaredSets > 0)
-            return;
-        int odd = 0, honors = 0;
-        bool orphansOnly = true, distinct = true;
-        for (TileId t = FirstTile; t <= LastTile; ++t) {
-            const int n = c[at(t)];
-            if (n % 2 == 1) {
-                ++odd;
-                pairWait = t;
-            }
-            orphansOnly = orphansOnly && (n == 0 || isTerminalOrHonor(t));
-            distinct = distinct && n <= 1;
-            honors += isHonor(t) ? n : 0;
-        }
-        if (odd != 1)
-            pairWait = NoTile;
-        others = orphansOnly || (distinct && honors >= 4);
+// Waits of the whole-hand shapes, which need all 14 tiles concealed: seven pairs wait on the
+// one tile held an odd number of times; thirteen orphans on every orphan once all are held, or
+// on the one missing beside a doubled one; the honors-and-knitted hands, all tiles different,
+// on a new honor while fewer than five are held, else on a new tile of their knitted row.
+// Bit t for tile t.
+std::uint64_t specialWaits(const TileCounts& c, int declaredSets)
+{
+    if (declaredSets > 0)
+        return 0;
+    std::uint64_t held = 0, odd = 0, orphans = 0, honors = 0;
+    bool orphansOnly = true, distinct = true;
+    for (TileId t = FirstTile; t <= LastTile; ++t) {
+        const int n = c[at(t)];
+        const std::uint64_t bit = std::uint64_t{1} << t;
+        held |= n > 0 ? bit : 0;
+        odd |= n % 2 == 1 ? bit : 0;
+        orphans |= isTerminalOrHonor(t) ? bit : 0;
+        honors |= isHonor(t) ? bit : 0;
+        orphansOnly = orphansOnly && (n == 0 || isTerminalOrHonor(t));
+        distinct = distinct && n <= 1;
     }
-};
+    std::uint64_t waits = std::popcount(odd) == 1 ? odd : 0;
+    if (orphansOnly && (held & orphans) == orphans)
+        waits |= orphans;
+    else if (orphansOnly && std::popcount(held & orphans) == 12)
+        waits |= orphans & ~held;
+    const int heldHonors = std::popcount(held & honors);
+    if (!distinct || heldHonors < 4)
+        return waits;
+    for (const auto& row : knittedRows) {
+        std::uint64_t rowTiles = 0;
+        for (TileId t : row)
+            rowTiles |= std::uint64_t{1} << t;
+        if ((held & ~honors & ~rowTiles) != 0)
+            continue;  // a suited tile outside this row
+        waits |= honors & ~held;
+        if (heldHonors >= 5)
+            waits |= rowTiles & ~held;
+        return waits;
+    }
+    return waits;
+}
+
+bool hasBit(std::uint64_t bits, TileId t) { return ((bits >> t) & 1) != 0; }
 
 }  // namespace
 
@@ -169,17 +193,15 @@ WaitList findWaits(const Hand& hand)
         ++c[at(hand.concealedTiles[i])];
     const RegularCompletion regular(c);
     const std::uint64_t reachable = reachableTiles(c);
-    const bool knitted = mayBeKnitted(c, hand.setCount);
-    const SpecialCompletion special(c, hand.setCount);
+    const std::uint64_t knitted = knittedTrials(c, hand.setCount);
+    const std::uint64_t special = specialWaits(c, hand.setCount);
 
     WaitList waits;
     for (TileId t = FirstTile; t <= LastTile; ++t) {
-        const bool near = ((reachable >> t) & 1) != 0;
-        bool completes = t == special.pairWait || (near && regular.completedBy(t));
-        if (!completes && (knitted || special.others)) {
+        bool completes = hasBit(special, t) || (hasBit(reachable, t) && regular.completedBy(t));
+        if (!completes && hasBit(knitted, t)) {
             ++c[at(t)];
-            completes =
-                (knitted && formsKnittedShape(c)) || (special.others && formsSpecialShape(c));
+            completes = formsKnittedShape(c);
             --c[at(t)];
         }
         if (completes)
