@@ -188,11 +188,14 @@ bool CodeReader::readWinSource()
     }
 }
 
-// Splits "code", "code - comment" (the comment may be empty) and trailing line ends.
+// Splits "code", "code - comment" (the comment may be empty), leading blanks and trailing
+// line ends.
 bool splitLine(std::string_view line, ParsedLogLine& out, std::string& error)
 {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
         line.remove_suffix(1);
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+        line.remove_prefix(1);
     const std::size_t space = line.find(' ');
     out.code = line.substr(0, space);
     out.comment = {};
