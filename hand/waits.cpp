@@ -50,9 +50,26 @@ public:
         honorPairs_ = honorPairs;
     }
 
-    bool completedBy(TileId t) const
+    // The tiles among the candidates (bit t for tile t) that complete the hand.
+    std::uint64_t completions(std::uint64_t candidates) const
     {
-        return isHonor(t) ? completedByHonor(t) : completedBySuited(t);
+        std::uint64_t found = 0;
+        for (int suit = 0; suit < 3; ++suit) {
+            const int residue = (sums_[suit] + 1) % 3;
+            if (!othersFine_[suit] || residue == 1 || othersPairs_[suit] + residue / 2 != 1)
+                continue;  // no tile of this suit completes the hand
+            for (std::uint64_t trials = candidates & suitBits(suit); trials != 0;
+                 trials &= trials - 1) {
+                const TileId t = std::countr_zero(trials);
+                found |= completedBySuited(t, residue) ? std::uint64_t{1} << t : 0;
+            }
+        }
+        for (std::uint64_t trials = suitsFine_ ? candidates & honorBits : 0; trials != 0;
+             trials &= trials - 1) {
+            const TileId t = std::countr_zero(trials);
+            found |= completedByHonor(t) ? std::uint64_t{1} << t : 0;
+        }
+        return found;
     }
 
 private:
@@ -77,19 +94,22 @@ private:
         return suitsFine_ && singles == 0 && pairs == 1;
     }
 
-    bool completedBySuited(TileId t) const
+    // The other groups are fine and the residue fits: only this suit is left to judge.
+    bool completedBySuited(TileId t, int residue) const
     {
-        const int suit = suitOf(t);
-        const int residue = (sums_[suit] + 1) % 3;
-        if (!othersFine_[suit] || residue == 1 || othersPairs_[suit] + residue / 2 != 1)
-            return false;
         int ranks[9];
-        const int* held = &c_[at(suitedTile(suit, 1))];
+        const int* held = &c_[at(suitedTile(suitOf(t), 1))];
         for (int i = 0; i < 9; ++i)
             ranks[i] = held[i];
         ++ranks[rankOf(t) - 1];
         return judge(ranks, residue).fine;
     }
+
+    static constexpr std::uint64_t suitBits(int suit)
+    {
+        return std::uint64_t{0x1FF} << suitedTile(suit, 1);
+    }
+    static constexpr std::uint64_t honorBits = std::uint64_t{0x7F} << East;
 
     const TileCounts& c_;
     int sums_[3];
@@ -182,7 +202,8 @@ std::uint64_t specialWaits(const TileCounts& c, int declaredSets)
     return waits;
 }
 
-bool hasBit(std::uint64_t bits, TileId t) { return ((bits >> t) & 1) != 0; }
+// Bits 1..34, one per real tile.
+constexpr std::uint64_t allTileBits = ((std::uint64_t{1} << TileCodes) - 1) & ~std::uint64_t{1};
 
 }  // namespace
 
@@ -196,17 +217,16 @@ WaitList findWaits(const Hand& hand)
     const std::uint64_t knitted = knittedTrials(c, hand.setCount);
     const std::uint64_t special = specialWaits(c, hand.setCount);
 
-    WaitList waits;
-    for (TileId t = FirstTile; t <= LastTile; ++t) {
-        bool completes = hasBit(special, t) || (hasBit(reachable, t) && regular.completedBy(t));
-        if (!completes && hasBit(knitted, t)) {
-            ++c[at(t)];
-            completes = formsKnittedShape(c);
-            --c[at(t)];
-        }
-        if (completes)
-            waits.add(t);
+    std::uint64_t found = regular.completions(reachable) | special;
+    for (std::uint64_t trials = knitted & ~found & allTileBits; trials != 0; trials &= trials - 1) {
+        const TileId t = std::countr_zero(trials);
+        ++c[at(t)];
+        found |= formsKnittedShape(c) ? std::uint64_t{1} << t : 0;
+        --c[at(t)];
     }
+    WaitList waits;
+    for (; found != 0; found &= found - 1)
+        waits.add(std::countr_zero(found));
     return waits;
 }
 
