@@ -75,8 +75,6 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
 
 }  // namespace
 
-const FanDetectors& tableDetectors() { return detectorsFromTable; }
-
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
 {
     return evaluateFans(s, fanCounts, detectorsFromTable);

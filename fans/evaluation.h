@@ -21,8 +21,6 @@ struct FanDetectors {
     ChowPairRoutine countChowPairs;
 };
 
-const FanDetectors& tableDetectors();
-
 // Total points of the reading, 0 when it has no form (fanCounts then untouched). Otherwise
 // writes all 81 counts; a reading without fans scores 8 as Chicken Hand.
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts);

@@ -42,8 +42,6 @@ public:
         high_ &= ~other.high_;
     }
 
-    constexpr bool empty() const { return low_ == 0 && high_ == 0; }
-
     // Takes the smallest fan out of the set and returns it; 0 when the set is empty.
     constexpr int popFirst()
     {
@@ -58,21 +56,6 @@ public:
             return f;
         }
         return 0;
-    }
-
-    // The smallest fan of the set that is at least `from`, or 0 when there is none.
-    constexpr int firstFrom(int from) const
-    {
-        if (from <= 64) {
-            const std::uint64_t rest = low_ & (~std::uint64_t{0} << (from - 1));
-            if (rest != 0)
-                return std::countr_zero(rest) + 1;
-            from = 65;
-        }
-        if (from > FanCount)
-            return 0;
-        const std::uint64_t rest = high_ & (~std::uint64_t{0} << (from - 65));
-        return rest != 0 ? std::countr_zero(rest) + 65 : 0;
     }
 
 private:
@@ -92,7 +75,6 @@ inline constexpr std::array<FanSet, FanCount + 1> exclusionSets = [] {
     return sets;
 }();
 
-static_assert(FanSet::all().firstFrom(81) == 81 && FanSet::all().firstFrom(82) == 0);
 static_assert(exclusionSets[1].contains(2) && !exclusionSets[1].contains(5));
 
 }  // namespace fanwright

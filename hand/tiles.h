@@ -79,7 +79,6 @@ constexpr std::string_view tileName(TileId t) { return tileNames[static_cast<std
 
 // ---- Tile classes. Tile 0 belongs to none of them. ----
 
-constexpr bool isTile(TileId t) { return t >= FirstTile && t <= LastTile; }
 constexpr bool isSuited(TileId t) { return t >= 1 && t <= 27; }
 constexpr int suitOf(TileId t) { return isSuited(t) ? (t - 1) / 9 : -1; }
 constexpr int rankOf(TileId t) { return isSuited(t) ? (t - 1) % 9 + 1 : 0; }
