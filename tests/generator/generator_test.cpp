@@ -4,6 +4,7 @@
 #include "hand/log_code.h"
 #include "hand/scoring.h"
 #include "seed_for_draw.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,80 @@ TEST_F(GeneratorTest, EveryHandIsLegalAndEveryFlagAndWindOccurs)
         }
     }
     EXPECT_EQ(seen, 0xFFF);
+}
+
+// The shares at their limits, over many hands each.
+TEST_F(GeneratorTest, SharesAtTheirLimitsHoldForEveryHand)
+{
+    const struct {
+        GeneratorSettings settings;
+        bool (*holds)(const Hand&);
+    } rows[] = {
+        // Fully melded: every set declared, a discard won on the concealed pair.
+        {{.freqMelding = 10, .freqSpecial = 3},
+         [](const Hand& h) {
+             return h.setCount == 4 && h.countSetsOfKind(ConcealedKong) == 0 &&
+                    h.concealedCount == 1 && h.concealedTiles[0] == h.winningTile &&
+                    h.winSource == Discard;
+         }},
+        // Chows only, but for a kind draw of exactly 1.0, which makes a kong.
+        {{.freqMelding = 10, .freqChow = 100, .freqPung = 0},
+         [](const Hand& h) {
+             return h.countSetsOfKind(Chow) + h.countSetsOfKind(MeldedKong) == 4;
+         }},
+        // Neither chows nor pungs: four declared kongs, the pair holding the winning tile.
+        {{.freqChow = 0, .freqPung = 0, .freqSpecial = 0},
+         [](const Hand& h) {
+             return h.countSetsOfKind(MeldedKong) + h.countSetsOfKind(ConcealedKong) == 4 &&
+                    h.concealedTiles[0] == h.winningTile;
+         }},
+    };
+    std::uint32_t seed = 200;
+    Hand h;
+    for (const auto& row : rows) {
+        start(row.settings, ++seed);
+        for (int i = 0; i < 10000; ++i) {
+            generateHand(h);
+            ASSERT_TRUE(row.holds(h)) << "seed " << seed << ": " << h.toLogText();
+        }
+    }
+}
+
+// Fourteen tiles of one suit, every rank held and the 1 and the 9 three times at least.
+bool hasNineGatesTiles(const Hand& h)
+{
+    const int suit = suitOf(h.winningTile);
+    int inSuit = 0, ranksHeld = 0;
+    for (int rank = 1; suit >= 0 && rank <= 9; ++rank) {
+        const int n = h.countTileUses(suitedTile(suit, rank));
+        inSuit += n;
+        ranksHeld += n > 0 ? 1 : 0;
+    }
+    return inSuit == 14 && ranksHeld == 9 && h.countTileUses(suitedTile(suit, 1)) >= 3 &&
+           h.countTileUses(suitedTile(suit, 9)) >= 3;
+}
+
+// Every kind of special hand is dealt, each read as itself; the gates are won on the added tile.
+TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
+{
+    start({.freqMelding = 0, .freqSpecial = 3}, 210);
+    int kinds = 0;  // a bit per special kind met: the three whole-hand kinds, pairs, gates
+    Hand h;
+    for (int i = 0; i < 20000; ++i) {
+        generateHand(h);
+        for (const HandStructure& reading : test::readingsOf(h)) {
+            if (reading.form == Special)
+                kinds |= 1 << (reading.setKinds[0] - ThirteenOrphans);
+            kinds |= reading.form == SevenPairs ? 1 << 3 : 0;
+        }
+        if (hasNineGatesTiles(h)) {
+            ScoreResult r;
+            scoreHand(h, r);
+            ASSERT_EQ(r.fanCounts[NineGates - 1], 1) << h.toLogText();
+            kinds |= 1 << 4;
+        }
+    }
+    EXPECT_EQ(kinds, 0x1F);
 }
 
 // One draw at a time steered to exactly 0.0 or 1.0 must fall on the side that keeps a hand of
