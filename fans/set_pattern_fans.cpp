@@ -128,6 +128,18 @@ bool isConcealedKong(const HandStructure& s, int i)
     return s.setKinds[i] == Kong && s.isConcealedSet(i);
 }
 
+// The pair is one of the honors first..last and each of the others is a pung or kong.
+bool pairAndPungsOf(const HandStructure& s, TileId first, TileId last)
+{
+    if (s.pairTile < first || s.pairTile > last)
+        return false;
+    for (TileId t = first; t <= last; ++t) {
+        if (t != s.pairTile && s.pungCounts[t] == 0)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::int32_t pureTripleChow(const HandStructure& s) { return firstTripleCode(s, sameChows, true); }
@@ -158,26 +170,11 @@ std::int32_t bigThreeDragons(const HandStructure& s)
 
 std::int32_t fourKongs(const HandStructure& s) { return s.kindCounts[Kong] == 4; }
 
-std::int32_t littleFourWinds(const HandStructure& s)
-{
-    if (!isWind(s.pairTile))
-        return 0;
-    for (TileId w = East; w <= North; ++w) {
-        if (w != s.pairTile && s.pungCounts[w] == 0)
-            return 0;
-    }
-    return 1;
-}
+std::int32_t littleFourWinds(const HandStructure& s) { return pairAndPungsOf(s, East, North); }
 
 std::int32_t littleThreeDragons(const HandStructure& s)
 {
-    if (!isDragon(s.pairTile))
-        return 0;
-    for (TileId d = RedDragon; d <= WhiteDragon; ++d) {
-        if (d != s.pairTile && s.pungCounts[d] == 0)
-            return 0;
-    }
-    return 1;
+    return pairAndPungsOf(s, RedDragon, WhiteDragon);
 }
 
 std::int32_t fourConcealedPungs(const HandStructure& s)

@@ -89,32 +89,32 @@ TEST(LogCode, AcceptsLogLinesWithEmptyCommentsAndLineEnds)
 
 TEST(LogCode, RefusesWhatIsNotALegalHand)
 {
-    EXPECT_NE(refusal("").find("no hand code"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewexx1bffffwewsw").find("unknown tile \"xx\""),
-              std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsw junk").find("expected \" - \""),
-              std::string::npos);
-    EXPECT_NE(refusal("ch1bpu5c1b7d8d9dwewewe1bffffwewsw").find("middle tile"), std::string::npos);
-    EXPECT_NE(refusal("chwepu5c1b7d8d9dwewewe1bffffwewsw").find("middle tile"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c5c7d8d9dwewewe5cffffwewsw").find("fifth copy of \"5c\""),
-              std::string::npos);
-    EXPECT_NE(refusal("mk5cpu5c1b7d8d9dwewewe1bffffwewsw").find("fifth copy"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewe1bffffwewsw").find("wrong number of tiles: 13"),
-              std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b1b7d8d9dwewewe1bffffwewsw").find("too many tiles"),
-              std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bfxffwewsw").find("flag"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffdrwsw").find("prevalent wind"),
-              std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwe1bw").find("seat wind"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsx").find("win source"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewswd").find("two-letter"), std::string::npos);
-    EXPECT_NE(refusal("1b7d8d9dch3bpu5cwewewe1bffffwewsw").find("come before"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsW").find("win source"), std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe1bffffwewsw\t- x").find("expected"),
-              std::string::npos);
-    EXPECT_NE(refusal("ch3bpu5c1b7d8d9dwewewe").find("two-letter"), std::string::npos);
-    EXPECT_NE(refusal("pu5c5c5c1b7d8d9dwewewe1bffffwewsw").find("fifth"), std::string::npos);
+    const struct {
+        const char* line;
+        const char* says;
+    } rows[] = {
+        {"", "no hand code"},
+        {"ch3bpu5c1b7d8d9dwewexx1bffffwewsw", "unknown tile \"xx\""},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw junk", "expected \" - \""},
+        {"ch1bpu5c1b7d8d9dwewewe1bffffwewsw", "middle tile"},
+        {"chwepu5c1b7d8d9dwewewe1bffffwewsw", "middle tile"},
+        {"ch3bpu5c5c7d8d9dwewewe5cffffwewsw", "fifth copy of \"5c\""},
+        {"mk5cpu5c1b7d8d9dwewewe1bffffwewsw", "fifth copy"},
+        {"ch3bpu5c1b7d8d9dwewe1bffffwewsw", "wrong number of tiles: 13"},
+        {"ch3bpu5c1b1b7d8d9dwewewe1bffffwewsw", "too many tiles"},
+        {"ch3bpu5c1b7d8d9dwewewe1bfxffwewsw", "flag"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffdrwsw", "prevalent wind"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwe1bw", "seat wind"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsx", "win source"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewswd", "two-letter"},
+        {"1b7d8d9dch3bpu5cwewewe1bffffwewsw", "come before"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsW", "win source"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw\t- x", "expected"},
+        {"ch3bpu5c1b7d8d9dwewewe", "two-letter"},
+        {"pu5c5c5c1b7d8d9dwewewe1bffffwewsw", "fifth"},
+    };
+    for (const auto& row : rows)
+        EXPECT_NE(refusal(row.line).find(row.says), std::string::npos) << row.line;
 }
 
 TEST(LogCode, NeverReadsPastTheEndOfShortOrOddInput)
