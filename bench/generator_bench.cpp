@@ -25,9 +25,9 @@ double handsSignature(int minimum)
     Hand hand;
     for (int i = 0; i < SignatureHands; ++i) {
         if (minimum > 0)
-            generateWithMinimum(hand, minimum);
+            generateWithMinimum(hand, GeneratorSettings{}, minimum);
         else
-            generateHand(hand);
+            generateHand(hand, GeneratorSettings{});
         for (const char* c = hand.toLogText(); *c != '\0'; ++c)
             hash = (hash ^ static_cast<unsigned char>(*c)) * 16777619u;
     }
@@ -41,7 +41,7 @@ double shareReachingEight()
     int reaching = 0;
     Hand hand;
     for (int i = 0; i < SignatureHands; ++i) {
-        generateHand(hand);
+        generateHand(hand, GeneratorSettings{});
         ScoreResult result;
         reaching += scoreHand(hand, result) >= 8 ? 1 : 0;
     }
@@ -50,11 +50,10 @@ double shareReachingEight()
 
 void generateHandDefault(benchmark::State& state)
 {
-    generatorSettings() = GeneratorSettings{};
     seedRandom(Seed);
     Hand hand;
     for (auto _ : state) {
-        generateHand(hand);
+        generateHand(hand, GeneratorSettings{});
         benchmark::DoNotOptimize(hand);
     }
     state.SetItemsProcessed(state.iterations());
@@ -64,11 +63,10 @@ BENCHMARK(generateHandDefault);
 
 void generateWithMinimumEight(benchmark::State& state)
 {
-    generatorSettings() = GeneratorSettings{};
     seedRandom(Seed);
     Hand hand;
     for (auto _ : state)
-        benchmark::DoNotOptimize(generateWithMinimum(hand, 8));
+        benchmark::DoNotOptimize(generateWithMinimum(hand, GeneratorSettings{}, 8));
     state.SetItemsProcessed(state.iterations());
     state.counters["reaching_8"] = shareReachingEight();
     state.counters["signature"] = handsSignature(8);

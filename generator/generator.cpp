@@ -260,11 +260,8 @@ void drawWinds(Hand& hand)
 
 }  // namespace
 
-void generateHand(Hand& hand)
+void generateHand(Hand& hand, const GeneratorSettings& settings)
 {
-    // The settings are read at each use, so a change applies from the next hand on.
-    const GeneratorSettings& settings = generatorSettings();
-
     // 1. Start from nothing, so that an earlier hand leaves no trace.
     hand.clear();
     DrawnTiles drawn;
@@ -291,16 +288,25 @@ void generateHand(Hand& hand)
     drawWinds(hand);
 }
 
-int generateWithMinimum(Hand& hand, int minimum)
+int generateWithMinimum(Hand& hand, const GeneratorSettings& settings, int minimum)
 {
     ScoreResult result;
     for (;;) {
-        generateHand(hand);
+        generateHand(hand, settings);
         clearResult(result);
         const int total = scoreHand(hand, result);
         if (total >= minimum)
             return total;
     }
+}
+
+void dealHand(Hand& hand, const GeneratorSettings& settings)
+{
+    const int minimum = settings.minimumPoints();
+    if (minimum != 0)
+        generateWithMinimum(hand, settings, minimum);
+    else
+        generateHand(hand, settings);
 }
 
 }  // namespace fanwright

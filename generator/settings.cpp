@@ -31,10 +31,4 @@ void GeneratorSettings::validate()
         minPoints = 8;
 }
 
-GeneratorSettings& generatorSettings()
-{
-    static GeneratorSettings settings;
-    return settings;
-}
-
 }  // namespace fanwright

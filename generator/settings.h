@@ -1,5 +1,5 @@
 // The six numbers that steer the random hand generator. Field names are the registry value
-// names; one process-wide instance is loaded at start-up, edited by the settings dialog and
+// names; the program keeps one instance, loaded at start-up, edited by the settings dialog and
 // saved at exit.
 #pragma once
 
@@ -30,8 +30,5 @@ struct GeneratorSettings {
 
     bool operator==(const GeneratorSettings&) const = default;
 };
-
-// The one instance the program runs with.
-GeneratorSettings& generatorSettings();
 
 }  // namespace fanwright

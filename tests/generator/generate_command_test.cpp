@@ -18,7 +18,7 @@ struct CommandRun {
     std::string out, err;
 };
 
-// Runs the command on the words of `line`, then puts the process-wide settings back.
+// Runs the command on the words of `line`.
 CommandRun generate(std::string_view line)
 {
     std::vector<std::string_view> args;
@@ -26,10 +26,8 @@ CommandRun generate(std::string_view line)
         end = std::min(line.find(' ', at), line.size());
         args.push_back(line.substr(at, end - at));
     }
-    const GeneratorSettings saved = generatorSettings();
     std::ostringstream out, err;
     const int status = runGenerate(args, out, err);
-    generatorSettings() = saved;
     return {status, out.str(), err.str()};
 }
 

@@ -13,18 +13,17 @@
 namespace fanwright {
 namespace {
 
-// Each test installs its settings and seed; the process-wide settings are put back afterwards.
+// Each test deals with its own settings from its own seed.
 class GeneratorTest : public ::testing::Test {
 protected:
-    const GeneratorSettings saved_ = generatorSettings();
-    void TearDown() override { generatorSettings() = saved_; }
+    GeneratorSettings settings_;
+    void start(const GeneratorSettings& settings, std::uint32_t seed)
+    {
+        settings_ = settings;
+        seedRandom(seed);
+    }
+    void generateHand(Hand& h) const { fanwright::generateHand(h, settings_); }
 };
-
-void start(const GeneratorSettings& settings, std::uint32_t seed)
-{
-    generatorSettings() = settings;
-    seedRandom(seed);
-}
 
 // Complete and winning with no fifth copy (the log reader refuses one), and only the flags and
 // winds the hand allows.
@@ -173,7 +172,7 @@ TEST_F(GeneratorTest, MinimumReturnsTheScoreOfTheHandLeftBehind)
     start({}, 13);
     Hand h;
     for (int i = 0; i < 500; ++i) {
-        const int total = generateWithMinimum(h, 8);
+        const int total = generateWithMinimum(h, settings_, 8);
         ScoreResult result;
         ASSERT_TRUE(total >= 8 && scoreHand(h, result) == total) << h.toLogText();
     }

@@ -56,7 +56,7 @@ TEST(LogCode, ReadsBackEveryHandItWrites)
     seedRandom(7);
     for (int i = 0; i < 3000; ++i) {
         Hand h;
-        generateHand(h);
+        generateHand(h, GeneratorSettings{});
         const std::string code = h.toLogText();
         ASSERT_LE(code.size(), static_cast<std::size_t>(MaxLogCodeLength));
         ParsedLogLine parsed;

@@ -182,18 +182,13 @@ int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, st
         out << Usage;
         return 0;
     }
-    generatorSettings() = request.settings;
     if (request.seed)
         seedRandom(*request.seed);
     else
         seedRandom();
-    const int minimum = request.settings.minimumPoints();
     Hand hand;
     for (std::uint64_t i = 0; i < request.count; ++i) {
-        if (minimum != 0)
-            generateWithMinimum(hand, minimum);
-        else
-            generateHand(hand);
+        dealHand(hand, request.settings);
         out << hand.toLogText() << '\n';
     }
     return 0;
