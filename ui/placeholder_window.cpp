@@ -3,6 +3,10 @@
 #include "ui/resource_ids.h"
 #include "ui/texts.h"
 
+#define IDC_PLACEHOLDER_ICON 1001
+#define IDC_PLACEHOLDER_HEADING 1002
+#define IDC_PLACEHOLDER_TEXT 1003
+
 namespace fanwright::ui {
 namespace {
 
