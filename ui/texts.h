@@ -1,4 +1,4 @@
-// Every text of the user interface, in one place.
+// Every text of the user interface, in one place, one section per window.
 #pragma once
 
 #include "ui/version.h"
@@ -7,7 +7,27 @@ namespace fanwright::ui::text {
 
 inline constexpr const wchar_t* WindowTitle = L"Fanwright version " FANWRIGHT_VERSION_WIDE;
 
-// The placeholder window, shown until the trainer window exists.
+// --- Main window: captions, tooltips, status texts -----------------------------------------
+
+
+
+// --- Result window -------------------------------------------------------------------------
+
+
+
+// --- Settings sheet ------------------------------------------------------------------------
+
+
+
+// --- Save hand dialog ----------------------------------------------------------------------
+
+
+
+// --- About dialog --------------------------------------------------------------------------
+
+
+
+// --- Placeholder window, until the trainer window replaces it -------------------------------
 inline constexpr const wchar_t* PlaceholderHeading =
     L"This is Fanwright, the mahjong scoring trainer.";
 inline constexpr const wchar_t* PlaceholderBody =

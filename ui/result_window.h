@@ -1,0 +1,19 @@
+// The modal result window: verdict, waits, the chosen reading and the fans of a scored hand.
+#pragma once
+
+#include <windows.h>
+
+namespace fanwright {
+struct ScoreResult;
+}
+
+namespace fanwright::ui {
+
+// The 35 small tile pictures (TileId order), loaded at start-up and freed at exit.
+void loadSmallTileBitmaps();
+void freeSmallTileBitmaps();
+
+// `answer` 0 means no answer to judge; `total` 0 an invalid hand. Returns when it closes.
+void showResult(HINSTANCE instance, HWND parent, int answer, int total, const ScoreResult& result);
+
+}  // namespace fanwright::ui
