@@ -271,6 +271,9 @@ verdict plain '#6aa8ff' '#1b4fa8' \
 # --- Cursors ----------------------------------------------------------------------------------
 # Drawn pixel by pixel ('#' black, 'o' white, '+' green, '-' red, '.' clear) so that they stay
 # crisp. A .cur file is an .ico file with type 2 whose entry carries the hot spot.
+# A 16-bit number as two bytes, low byte first.
+le16() { printf '%b' "$(printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8)))"; }
+
 cursor() {  # NAME HOTX HOTY < ROWS
     local name=$1 x=$2 y=$3 rows=() row
     while IFS= read -r row; do rows+=("$row"); done
@@ -285,7 +288,6 @@ cursor() {  # NAME HOTX HOTY < ROWS
         printf '};\n'
     } >"$work/$name.xpm"
     "$convert" "$work/$name.xpm" "ICO:$out/$name.cur"
-    le16() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8)))"; }
     le16 2 | dd of="$out/$name.cur" bs=1 seek=2 conv=notrunc status=none
     { le16 "$x"; le16 "$y"; } | dd of="$out/$name.cur" bs=1 seek=10 conv=notrunc status=none
 }
@@ -388,7 +390,7 @@ banner_svg() {  # WIDTH HEIGHT CORNER TILE_W TILE_H TEXT_X TEXT_Y TEXT_SIZE TILE
 EOF
     for t in "$@"; do
         angle=$(((i * 2 - n + 1) * 7))
-        x=$((10 + i * (tw * 3 / 4)))
+        x=$((14 + i * (tw * 3 / 4)))
         y=$(((h - th) / 2 + ((i * 2 - n + 1) * (i * 2 - n + 1)) / 2 ))
         printf '  <image x="%d" y="%d" width="%d" height="%d" transform="rotate(%d %d %d)" xlink:href="file://%s"/>\n' \
             "$x" "$y" "$tw" "$th" "$angle" $((x + tw / 2)) $((y + th)) "$work/tile8-$t.png"
