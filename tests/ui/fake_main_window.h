@@ -1,5 +1,5 @@
-// A main window made of a table of control states, and a person's actions on it: what the
-// trainer's tests drive instead of real controls.
+// A main window made of a table of control states, a person's actions on it written as words,
+// and what it shows read back as words: the trainer's tests are rows of both.
 #pragma once
 
 #include "hand/scoring.h"
@@ -7,7 +7,11 @@
 #include "ui/resource_ids.h"
 #include "ui/trainer.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
+#include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,28 +32,22 @@ struct RecordingCanvas : TileCanvas {
 };
 
 struct Control {
-    bool checked = false;
-    bool enabled = true;
+    bool checked = false, enabled = true;
     std::wstring caption;
 };
 
 class FakeMainWindow : public MainWindowView {
 public:
     std::map<int, Control> controls;
-    int focus = 0;
+    int focus = 0, saveIcon = IDI_SAVE_GREY, results = 0, lastAnswer = -1, dialogs[3] = {};
     std::wstring status[3];
     std::map<int, int> windPictures;
-    int saveIcon = IDI_SAVE_GREY;
     std::vector<Rect> invalidated;
     std::vector<int> posted;
     CursorKind cursor = CursorKind::Arrow;
-    bool editLayout = false;
     bool logOpen = true;
-    int results = 0, lastAnswer = -1, lastTotal = -1, saveDialogs = 0, settingsSheets = 0,
-        aboutDialogs = 0;
 
-    // The states the controls are created with.
-    FakeMainWindow()
+    FakeMainWindow()  // the states the controls are created with
     {
         for (int id : {IDC_LAST_TILE_IN_GAME, IDC_LAST_TILE_OF_KIND, IDC_REPLACEMENT_TILE,
                        IDC_ROBBING_THE_KONG, IDC_PREVALENT_LABEL, IDC_PREVALENT_PREVIOUS,
@@ -82,78 +80,167 @@ public:
     void invalidate(const Rect& rect, bool) override { invalidated.push_back(rect); }
     void postCommand(int id) override { posted.push_back(id); }
     void setCursor(CursorKind kind) override { cursor = kind; }
-    void enterEditLayout() override { editLayout = true; }
-    void enterTestLayout() override { editLayout = false; }
-    void showResult(int answer, int total, const ScoreResult&) override
+    void enterEditLayout() override {}
+    void enterTestLayout() override {}
+    void showResult(int answer, int, const ScoreResult&) override
     {
         ++results;
         lastAnswer = answer;
-        lastTotal = total;
     }
-    void openSaveHandDialog() override { ++saveDialogs; }
-    void openSettingsSheet() override { ++settingsSheets; }
-    void openAboutDialog() override { ++aboutDialogs; }
+    void openSaveHandDialog() override { ++dialogs[0]; }
+    void openSettingsSheet() override { ++dialogs[1]; }
+    void openAboutDialog() override { ++dialogs[2]; }
     bool logFileOpen() const override { return logOpen; }
-
-    // A click on a button: it takes the focus; radios check themselves and clear their group,
-    // boxes toggle. Disabled controls take no clicks.
-    void click(Trainer& trainer, int id)
-    {
-        if (!controls[id].enabled)
-            return;
-        focus = id;
-        const bool winSource = id == IDC_WALL || id == IDC_DISCARD;
-        const bool addMode = id >= IDC_ADD_CHOW && id <= IDC_ADD_WINNING_TILE;
-        if (winSource || addMode) {
-            for (int other = winSource ? IDC_WALL : IDC_ADD_CHOW;
-                 other <= (winSource ? IDC_DISCARD : IDC_ADD_WINNING_TILE); ++other)
-                controls[other].checked = other == id;
-        } else if (id >= IDC_LAST_TILE_IN_GAME && id <= IDC_ROBBING_THE_KONG) {
-            controls[id].checked = !controls[id].checked;
-        }
-        command(trainer, id);
-    }
-
-    void type(Trainer& trainer, const wchar_t* text)
-    {
-        if (!controls[IDC_POINTS].enabled)
-            return;
-        controls[IDC_POINTS].caption = text;
-        trainer.onCommand(IDC_POINTS, 0x0300);
-    }
-
-    // A command, then what it posted, then the repaint of whatever it invalidated.
-    void command(Trainer& trainer, int id)
-    {
-        trainer.onCommand(id, 0);
-        while (!posted.empty()) {
-            const int next = posted.front();
-            posted.erase(posted.begin());
-            trainer.onCommand(next, 0);
-        }
-        repaint(trainer);
-    }
-
-    void clickAt(Trainer& trainer, int x, int y)
-    {
-        trainer.onLeftButtonDown(x, y);
-        repaint(trainer);
-    }
-
-    void repaint(Trainer& trainer)
-    {
-        if (invalidated.empty())
-            return;
-        RecordingCanvas canvas;
-        trainer.paint(canvas, {0, 0, 670, 503});
-        invalidated.clear();
-    }
 
 private:
     Control control(int id) const
     {
         const auto found = controls.find(id);
         return found == controls.end() ? Control{} : found->second;
+    }
+};
+
+struct Named {
+    const char* name;
+    int id;
+};
+
+inline constexpr Named radios[] = {
+    {"chow", IDC_ADD_CHOW},           {"pung", IDC_ADD_PUNG},
+    {"mkong", IDC_ADD_MELDED_KONG},   {"ckong", IDC_ADD_CONCEALED_KONG},
+    {"tile", IDC_ADD_CONCEALED_TILE}, {"win", IDC_ADD_WINNING_TILE}};
+inline constexpr Named situation[] = {{"wall", IDC_WALL},
+                                      {"disc", IDC_DISCARD},
+                                      {"game", IDC_LAST_TILE_IN_GAME},
+                                      {"kind", IDC_LAST_TILE_OF_KIND},
+                                      {"repl", IDC_REPLACEMENT_TILE},
+                                      {"rob", IDC_ROBBING_THE_KONG},
+                                      {"winds", IDC_PREVALENT_PREVIOUS}};
+inline constexpr Named buttons[] = {{"calc", IDC_CHECK},        {"next", IDC_NEXT},
+                                    {"points", IDC_POINTS},     {"check", IDC_CHECK},
+                                    {"mode", IDC_MODE},         {"save", IDC_SAVE},
+                                    {"settings", IDC_SETTINGS}, {"about", IDC_BANNER},
+                                    {"clear", IDC_CLEAR},       {"p<", IDC_PREVALENT_PREVIOUS},
+                                    {"p>", IDC_PREVALENT_NEXT}, {"s<", IDC_SEAT_PREVIOUS},
+                                    {"s>", IDC_SEAT_NEXT}};
+
+inline int idOf(std::span<const Named> table, const std::string& word)
+{
+    for (const Named& n : table) {
+        if (word == n.name)
+            return n.id;
+    }
+    return 0;
+}
+
+// The window, its trainer, and a person at the controls.
+struct Session {
+    GeneratorSettings settings;
+    FakeMainWindow view;
+    Trainer trainer{view, settings};
+
+    Session() { trainer.start(); }
+
+    // Words: a radio, situation control or button name clicks it, a tile name clicks it in the
+    // palette, "@x,y" clicks that point, "type:N" (or type:right, type:wrong) types into the
+    // points field, "enter" presses Enter, "closed-log" loses the log file.
+    void run(const std::string& script)
+    {
+        std::istringstream words(script);
+        for (std::string word; words >> word;) {
+            if (word.rfind("type:", 0) == 0)
+                type(word.substr(5));
+            else if (word == "enter")
+                command(1);
+            else if (word == "closed-log")
+                view.logOpen = false;
+            else if (word[0] == '@')
+                clickAt(std::stoi(word.substr(1)), std::stoi(word.substr(word.find(',') + 1)));
+            else if (const int id = idOf(radios, word) + idOf(buttons, word); id != 0)
+                click(id);
+            else if (const int box = idOf(std::span(situation).first(6), word); box != 0)
+                click(box);
+            else
+                clickAt(paletteTileX(tileOf(word)) + 20, paletteTileY(tileOf(word)) + 25);
+        }
+    }
+
+    // A click takes the focus; radios check themselves and clear their group, boxes toggle.
+    // Disabled controls take no clicks.
+    void click(int id)
+    {
+        if (!view.isEnabled(id))
+            return;
+        view.focus = id;
+        const bool winSource = id == IDC_WALL || id == IDC_DISCARD;
+        if (winSource || (id >= IDC_ADD_CHOW && id <= IDC_ADD_WINNING_TILE)) {
+            for (int other = winSource ? IDC_WALL : IDC_ADD_CHOW;
+                 other <= (winSource ? IDC_DISCARD : IDC_ADD_WINNING_TILE); ++other)
+                view.setChecked(other, other == id);
+        } else if (id >= IDC_LAST_TILE_IN_GAME && id <= IDC_ROBBING_THE_KONG) {
+            view.setChecked(id, !view.isChecked(id));
+        }
+        command(id);
+    }
+
+    void type(const std::string& value)
+    {
+        Hand copy = trainer.hand();
+        ScoreResult result;
+        const int total = scoreHand(copy, result);
+        const int n = value == "right" ? total : value == "wrong" ? total + 1 : std::stoi(value);
+        if (!view.isEnabled(IDC_POINTS))
+            return;
+        view.setCaption(IDC_POINTS, std::to_wstring(n).c_str());
+        trainer.onCommand(IDC_POINTS, 0x0300);
+    }
+
+    // A command, then what it posted, then the repaint of whatever it invalidated.
+    void command(int id)
+    {
+        trainer.onCommand(id, 0);
+        for (; !view.posted.empty(); view.posted.erase(view.posted.begin()))
+            trainer.onCommand(view.posted.front(), 0);
+        repaint();
+    }
+
+    void clickAt(int x, int y)
+    {
+        trainer.onLeftButtonDown(x, y);
+        repaint();
+    }
+
+    void repaint()
+    {
+        if (view.invalidated.empty())
+            return;
+        RecordingCanvas canvas;
+        trainer.paint(canvas, {0, 0, 670, 503});
+        view.invalidated.clear();
+    }
+
+    static TileId tileOf(const std::string& name)
+    {
+        TileId found = NoTile;
+        for (TileId t = FirstTile; t <= LastTile; ++t) {
+            if (tileName(t) == name)
+                found = t;
+        }
+        EXPECT_NE(found, NoTile) << name;
+        return found;
+    }
+
+    // What the window shows under one key, in the words the rows use.
+    std::string observe(const std::string& key);
+
+    // Compares every key=value pair of `expected` with what the window shows.
+    void expect(const std::string& expected)
+    {
+        std::istringstream pairs(expected);
+        for (std::string pair; pairs >> pair;) {
+            const auto eq = pair.find('=');
+            EXPECT_EQ(observe(pair.substr(0, eq)), pair.substr(eq + 1)) << pair.substr(0, eq);
+        }
     }
 };
 
