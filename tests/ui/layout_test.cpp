@@ -47,23 +47,6 @@ TEST(Layout, PaintingRecordsTheHitTable)
             {0, 180, 20, false}, {14, 220, 20, false}, {0, 260, 20, false}, {14, 215, 15, false}}));
 }
 
-TEST(Layout, OnlyPartsMeetingTheUpdateAreaArePainted)
-{
-    const Hand hand = sampleHand();
-    HitTable hits;
-    RecordingCanvas canvas;
-    paintTiles(canvas, wholeClient, hand, hits);
-    canvas.drawn.clear();
-    // A palette-only repaint draws no hand tile and keeps the table.
-    paintTiles(canvas, paletteRect, hand, hits);
-    EXPECT_TRUE(canvas.drawn.empty());
-    EXPECT_EQ(hits.count, 6);
-    hits.dirty = true;
-    paintTiles(canvas, {0, 0, 200, 60}, hand, hits);
-    EXPECT_EQ(hits.count, 2);
-    EXPECT_EQ(canvas.drawn.size(), 7u);
-}
-
 TEST(Layout, HitUnderAPoint)
 {
     HitTable hits;
@@ -149,10 +132,8 @@ TEST(Layout, Cursor)
 {
     const Hand building = sampleHand();
     Hand complete = building;
-    complete.addConcealedTile(2);
-    complete.addConcealedTile(2);
-    complete.addConcealedTile(2);
-    complete.addConcealedTile(9);
+    for (TileId t : {2, 2, 2, 9})
+        complete.addConcealedTile(t);
     HitTable hits;
     RecordingCanvas canvas;
     paintTiles(canvas, wholeClient, building, hits);
