@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include "ui/app.h"
+#include "ui/layout.h"
 #include "ui/texts.h"
 
 #include <commctrl.h>
@@ -132,17 +133,17 @@ HWND createStatusBar(HWND parent)
     int height = heightOf(probe);
     DestroyWindow(probe);
 
-    RECT window;
-    GetWindowRect(parent, &window);
-    SetWindowPos(parent, nullptr, window.left, window.top - height / 2, window.right - window.left,
-                 window.bottom - window.top + height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT w;
+    GetWindowRect(parent, &w);
+    Rect grown = windowWithStatusBar({w.left, w.top, w.right, w.bottom}, height);
+    SetWindowPos(parent, nullptr, grown.left, grown.top, grown.right - grown.left,
+                 grown.bottom - grown.top, SWP_NOZORDER | SWP_NOACTIVATE);
 
     HWND status = createStatusControl(parent);
     RECT client;
     GetClientRect(parent, &client);
-    int width = client.right;
-    int parts[3] = {width / 4, width - width / 4, width};
-    SendMessageW(status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+    std::array<int, 3> parts = statusBarPartEdges(client.right);
+    SendMessageW(status, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
     return status;
 }
 

@@ -6,8 +6,9 @@
 #include "ui/main_window.h"
 #include "ui/result_window.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "ui/about_dialog.h"
 #include "ui/app.h"
 #include "ui/controls.h"
+#include "ui/layout.h"
 #include "ui/resource_ids.h"
 #include "ui/result_window.h"
 #include "ui/save_hand_dialog.h"
@@ -14,22 +15,24 @@
 namespace fanwright::ui {
 namespace {
 
-constexpr int ClientWidth = 670;
-constexpr int TestLayoutHeight = 278;  // client pixels above the status bar
-constexpr int EditGrowth = 225;        // what the edit layout adds below
-
-RECT workArea()
+Rect workArea()
 {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
+    return {work.left, work.top, work.right, work.bottom};
 }
 
-RECT windowRect(HWND window)
+Rect windowRect(HWND window)
 {
     RECT r;
     GetWindowRect(window, &r);
-    return r;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void placeWindow(HWND window, const Rect& r)
+{
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void registerClass()
@@ -45,16 +48,6 @@ void registerClass()
     RegisterClassW(&windowClass);  // fails harmlessly when already registered
 }
 
-// Where the edit layout puts a window of `height` whose top is now at `top`: it stays when it
-// still fits below, is centred vertically when it fits at all, and goes to the top otherwise.
-int editLayoutTop(int top, int height, const RECT& work)
-{
-    if (top + height <= work.bottom)
-        return top;
-    int workHeight = work.bottom - work.top;
-    return height <= workHeight ? work.top + (workHeight - height) / 2 : 0;
-}
-
 }  // namespace
 
 MainWindow::MainWindow() : trainer_(*this, app().settings) {}
@@ -62,15 +55,12 @@ MainWindow::MainWindow() : trainer_(*this, app().settings) {}
 HWND MainWindow::create()
 {
     registerClass();
-    int width = ClientWidth + 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
-    int height =
-        TestLayoutHeight + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
-    RECT work = workArea();
-    int x = work.left + (work.right - work.left - width) / 2;
-    int y = work.top + (work.bottom - work.top - height) / 2;
+    Rect r = initialWindowRect(GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME),
+                               GetSystemMetrics(SM_CYCAPTION), workArea());
     return CreateWindowExW(WS_EX_APPWINDOW, text::MainWindowClass, text::WindowTitle,
-                           WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, x, y, width,
-                           height, nullptr, nullptr, app().instance, this);
+                           WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, r.left,
+                           r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                           app().instance, this);
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -207,32 +197,23 @@ void MainWindow::setCursor(CursorKind cursor)
 
 void MainWindow::enterEditLayout()
 {
-    moveStatusBar(EditGrowth);
+    moveStatusBar(EditLayoutGrowth);
     showEditControls(true);
-    RECT window = windowRect(handle());
-    int height = window.bottom - window.top + EditGrowth;
-    int top = editLayoutTop(window.top, height, workArea());
-    SetWindowPos(handle(), nullptr, window.left, top, window.right - window.left, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placeWindow(handle(), editLayoutWindowRect(windowRect(handle()), workArea()));
 }
 
 void MainWindow::enterTestLayout()
 {
-    moveStatusBar(-EditGrowth);
+    moveStatusBar(-EditLayoutGrowth);
     showEditControls(false);
-    RECT window = windowRect(handle());
-    SetWindowPos(handle(), nullptr, 0, 0, window.right - window.left,
-                 window.bottom - window.top - EditGrowth,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeWindow(handle(), testLayoutWindowRect(windowRect(handle())));
 }
 
-void MainWindow::moveStatusBar(int dy)
+void MainWindow::moveStatusBar(int delta)
 {
-    // From the window rectangles, as the status bar's client position
-    RECT window = windowRect(handle());
-    RECT status = windowRect(statusBar_);
-    int y = status.top - window.top - GetSystemMetrics(SM_CYFIXEDFRAME) -
-            GetSystemMetrics(SM_CYCAPTION) + dy;
+    int y =
+        statusBarClientY(windowRect(statusBar_).top, windowRect(handle()).top,
+                         GetSystemMetrics(SM_CYFIXEDFRAME), GetSystemMetrics(SM_CYCAPTION), delta);
     SetWindowPos(statusBar_, nullptr, 0, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

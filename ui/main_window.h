@@ -57,8 +57,9 @@ private:
     LRESULT onLButtonDown(LPARAM lParam);
 
     HWND item(int id) const { return GetDlgItem(handle(), id); }
-    // Moves the status bar `dy` pixels down and shows or hides the edit-mode controls.
-    void moveStatusBar(int dy);
+    // Moves the status bar `delta` pixels down (up when negative); shows or hides the
+    // edit-mode controls.
+    void moveStatusBar(int delta);
     void showEditControls(bool show);
 
     Trainer trainer_;

@@ -9,13 +9,39 @@ inline constexpr const wchar_t* WindowTitle = L"Fanwright version " FANWRIGHT_VE
 
 // --- Main window: captions, tooltips, status texts -----------------------------------------
 
+// Changing captions and status texts, set by the trainer.
+inline constexpr const wchar_t* NewButton = L"&New";
+inline constexpr const wchar_t* NextButton = L"&Next";
+inline constexpr const wchar_t* CheckButton = L"&Check";
+inline constexpr const wchar_t* CalculateButton = L"&Calculate";
+inline constexpr const wchar_t* EditModeButton = L"Edit &Mode >>";
+inline constexpr const wchar_t* TestModeButton = L"Test &Mode <<";
+inline constexpr const wchar_t* StatusWelcome = L"Welcome to Fanwright!";
+inline constexpr const wchar_t* StatusEnterPoints =
+    L"Enter the number of points, then press the \"Check\" button.";
+inline constexpr const wchar_t* StatusPressNext =
+    L"Press the \"Next\" button to generate next random hand.";
+inline constexpr const wchar_t* StatusConstructHand = L"You can construct any arbitrary hand here.";
+inline constexpr const wchar_t* StatusDefineSituation =
+    L"Define winning tile type and winds (if neccessary)";
+inline constexpr const wchar_t* ScoreFormat = L"Score %d:%d";  // right answers, wrong answers
+
+
 // --- Result window -------------------------------------------------------------------------
+
+
 
 // --- Settings sheet ------------------------------------------------------------------------
 
+
+
 // --- Save hand dialog ----------------------------------------------------------------------
 
+
+
 // --- About dialog --------------------------------------------------------------------------
+
+
 
 // --- Main window: class name, control captions at creation and tooltips --------------------
 inline constexpr const wchar_t* MainWindowClass = L"DazUrevEzi";
@@ -33,10 +59,7 @@ inline constexpr const wchar_t* PreviousArrow = L"3";  // Marlett's left triangl
 inline constexpr const wchar_t* NextArrow = L"4";      // Marlett's right triangle
 inline constexpr const wchar_t* WallRadio = L"&Wall";
 inline constexpr const wchar_t* DiscardRadio = L"&Disc.";
-inline constexpr const wchar_t* NewButton = L"&New";
 inline constexpr const wchar_t* SpinCaption = L"Spin1";
-inline constexpr const wchar_t* CheckButton = L"&Check";
-inline constexpr const wchar_t* EditModeButton = L"Edit &Mode >>";
 inline constexpr const wchar_t* AddToHandGroup = L" Add to hand: ";
 inline constexpr const wchar_t* ChowRadio = L"C&how";
 inline constexpr const wchar_t* PungRadio = L"&Pung";

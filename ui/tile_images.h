@@ -4,8 +4,9 @@
 
 #include "ui/main_window_view.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace fanwright::ui {
 
