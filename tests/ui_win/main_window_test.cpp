@@ -5,6 +5,7 @@
 #include "hand/scoring.h"
 #include "ui/app.h"
 #include "ui/resource_ids.h"
+#include "ui_win/window_driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -95,19 +96,14 @@ protected:
         pump();  // and the quit message the window posted
     }
 
-    // Runs what is queued, as the program's loop would.
-    void pump()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || IsDialogMessageW(main_, &message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-
     HWND item(int id) const { return GetDlgItem(main_, id); }
+    void pump() { driver().pump(); }
+    void click(int id) { driver().click(id); }
+    void clickAt(int x, int y) { driver().clickAt(x, y); }
+    void clickPalette(TileId t) { driver().clickPalette(t); }
+    void type(const std::wstring& digits) { driver().type(digits, IDC_POINTS); }
+    void pressEnter() { driver().pressEnter(); }
+    WindowDriver driver() const { return WindowDriver(main_); }
 
     Box box(int id) const
     {
@@ -139,42 +135,6 @@ protected:
         SendMessageW(item(IDC_STATUS), SB_GETTEXTW, static_cast<WPARAM>(part),
                      reinterpret_cast<LPARAM>(buffer));
         return buffer;
-    }
-
-    void click(int id)
-    {
-        SendMessageW(item(id), BM_CLICK, 0, 0);
-        pump();
-    }
-
-    void clickAt(int x, int y)
-    {
-        SendMessageW(main_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageW(main_, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        UpdateWindow(main_);  // the paint rebuilds the table of clickable tiles
-        pump();
-    }
-
-    // The middle of tile t's palette cell.
-    void clickPalette(TileId t)
-    {
-        clickAt(20 + 40 * ((t - 1) % 9) + 20, 280 + 50 * ((t - 1) / 9) + 25);
-    }
-
-    void type(const std::wstring& digits)
-    {
-        for (wchar_t c : digits)
-            SendMessageW(item(IDC_POINTS), WM_CHAR, c, 1);
-        pump();
-    }
-
-    // Enter as the keyboard delivers it to the focused control.
-    void pressEnter()
-    {
-        MSG message{GetFocus(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
-        if (!IsDialogMessageW(main_, &message))
-            DispatchMessageW(&message);
-        pump();
     }
 
     bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
