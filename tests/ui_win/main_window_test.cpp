@@ -230,6 +230,10 @@ TEST_F(MainWindowTest, ControlsHaveTheirClassCaptionStyleStateAndFontInCreationO
         }
     }
     EXPECT_EQ(GetDlgCtrlID(child), IDC_STATUS) << "the status bar comes last";
+    for (int id : {IDC_PREVALENT_BOX, IDC_SEAT_BOX, IDC_BANNER})
+        EXPECT_NE(SendMessageW(item(id), STM_GETICON, 0, 0), 0) << id;
+    for (int id : {IDC_SAVE, IDC_SETTINGS})
+        EXPECT_NE(SendMessageW(item(id), BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
     EXPECT_EQ(GetWindowLongW(item(1040), GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, WS_EX_NOPARENTNOTIFY);
     EXPECT_EQ(GetWindowLongW(item(1033), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
 }

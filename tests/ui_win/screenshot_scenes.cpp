@@ -91,6 +91,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     MainWindow mainWindow;
     HWND window = mainWindow.create();
     ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
     UpdateWindow(window);
     WindowDriver driver(window);
 
