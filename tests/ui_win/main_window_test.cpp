@@ -103,6 +103,8 @@ protected:
     void clickPalette(TileId t) { driver().clickPalette(t); }
     void type(const std::wstring& digits) { driver().type(digits, IDC_POINTS); }
     void pressEnter() { driver().pressEnter(); }
+    void pressKey(WPARAM key) { driver().pressKey(key); }
+    void pressAlt(wchar_t letter) { driver().pressAlt(letter); }
     WindowDriver driver() const { return WindowDriver(main_); }
 
     Box box(int id) const
@@ -360,6 +362,18 @@ TEST_F(MainWindowTest, TooltipsNameTheNineControls)
         SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
         EXPECT_EQ(std::wstring(buffer), tip.text);
     }
+}
+
+TEST_F(MainWindowTest, KeyboardMovesFocusClicksMnemonicsAndIgnoresEscape)
+{
+    pressKey(VK_TAB);
+    EXPECT_TRUE(focused(IDC_MODE));
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(main_));
+    EXPECT_EQ(window_->trainer().state(), TrainerState::TestIdle);
+    pressAlt(L'm');
+    EXPECT_EQ(window_->trainer().state(), TrainerState::Editing);
+    EXPECT_TRUE(focused(IDC_CLEAR));
 }
 
 // --- The two layouts -------------------------------------------------------------------------

@@ -55,16 +55,21 @@ public:
         pump();
     }
 
-    // Enter as the keyboard delivers it to the focused control.
-    void pressEnter()
+    // A key as the keyboard delivers it to the focused control, through the dialog handling.
+    void pressKey(WPARAM key) { deliver(WM_KEYDOWN, key, 1); }
+    void pressEnter() { pressKey(VK_RETURN); }
+    // Alt with a letter, for the mnemonics.
+    void pressAlt(wchar_t letter) { deliver(WM_SYSCHAR, letter, 1 | (1 << 29)); }
+
+private:
+    void deliver(UINT message, WPARAM wParam, LPARAM lParam)
     {
-        MSG message{GetFocus(), WM_KEYDOWN, VK_RETURN, 1, 0, {}};
-        if (!IsDialogMessageW(main_, &message))
-            DispatchMessageW(&message);
+        MSG m{GetFocus(), message, wParam, lParam, 0, {}};
+        if (!IsDialogMessageW(main_, &m))
+            DispatchMessageW(&m);
         pump();
     }
 
-private:
     HWND main_;
 };
 
