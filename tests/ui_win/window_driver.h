@@ -12,6 +12,7 @@ namespace fanwright::ui {
 
 class WindowDriver {
 public:
+    WindowDriver() = default;
     explicit WindowDriver(HWND main) : main_(main) {}
 
     HWND item(int id) const { return GetDlgItem(main_, id); }
@@ -61,6 +62,9 @@ public:
     // Alt with a letter, for the mnemonics.
     void pressAlt(wchar_t letter) { deliver(WM_SYSCHAR, letter, 1 | (1 << 29)); }
 
+protected:
+    HWND main_ = nullptr;
+
 private:
     void deliver(UINT message, WPARAM wParam, LPARAM lParam)
     {
@@ -69,8 +73,6 @@ private:
             DispatchMessageW(&m);
         pump();
     }
-
-    HWND main_;
 };
 
 }  // namespace fanwright::ui
