@@ -43,12 +43,40 @@ inline constexpr const wchar_t* ScoreFormat = L"Score %d:%d";  // right answers,
 
 
 
-// --- Placeholder window, until the trainer window replaces it -------------------------------
-inline constexpr const wchar_t* PlaceholderHeading =
-    L"This is Fanwright, the mahjong scoring trainer.";
-inline constexpr const wchar_t* PlaceholderBody =
-    L"Fanwright helps you practise scoring mahjong hands under the Chinese competition rules.\n\n"
-    L"The trainer window, with its test and edit modes, comes in a later version.";
-inline constexpr const wchar_t* OkButton = L"OK";
+// --- Main window: class name, control captions at creation and tooltips --------------------
+inline constexpr const wchar_t* MainWindowClass = L"DazUrevEzi";
+
+inline constexpr const wchar_t* DeclaredSetsLabel = L"Declared Sets";
+inline constexpr const wchar_t* TilesInHandLabel = L"Tiles in Hand";
+inline constexpr const wchar_t* WinningTileLabel = L"Winning Tile";
+inline constexpr const wchar_t* LastTileInGameBox = L"Last Tile in &Game";
+inline constexpr const wchar_t* LastTileOfKindBox = L"Last Tile of its &Kind";
+inline constexpr const wchar_t* ReplacementTileBox = L"Re&placement Tile";
+inline constexpr const wchar_t* RobbingTheKongBox = L"Ro&bbing the Kong";
+inline constexpr const wchar_t* PrevalentWindLabel = L"&Prevalent Wind";
+inline constexpr const wchar_t* SeatWindLabel = L"Sea&t Wind";
+inline constexpr const wchar_t* PreviousArrow = L"3";  // Marlett's left triangle
+inline constexpr const wchar_t* NextArrow = L"4";      // Marlett's right triangle
+inline constexpr const wchar_t* WallRadio = L"&Wall";
+inline constexpr const wchar_t* DiscardRadio = L"&Disc.";
+inline constexpr const wchar_t* SpinCaption = L"Spin1";
+inline constexpr const wchar_t* AddToHandGroup = L" Add to hand: ";
+inline constexpr const wchar_t* ChowRadio = L"C&how";
+inline constexpr const wchar_t* PungRadio = L"&Pung";
+inline constexpr const wchar_t* MeldedKongRadio = L"Melded &Kong";
+inline constexpr const wchar_t* ConcealedKongRadio = L"&Concealed Kong";
+inline constexpr const wchar_t* ConcealedTileRadio = L"Concealed &Tile";
+inline constexpr const wchar_t* WinningTileRadio = L"&Winning Tile";
+inline constexpr const wchar_t* ClearButton = L"Clea&r";
+
+inline constexpr const wchar_t* NewTip = L"Generate new random hand";
+inline constexpr const wchar_t* PointsTip = L"Enter points here";
+inline constexpr const wchar_t* ModeTip = L"Switch between test & edit mode";  // & shown as is
+inline constexpr const wchar_t* CheckTip = L"Calculate number of points in the hand";
+inline constexpr const wchar_t* SaveTip = L"Save hand to log-file";
+inline constexpr const wchar_t* SettingsTip = L"Open settings dialog";
+inline constexpr const wchar_t* ClearTip = L"Clear entire hand";
+inline constexpr const wchar_t* AboutTip = L"About Fanwright\u2026";
+inline constexpr const wchar_t* ChowTip = L"Add a Chow (click middle rank tile)";
 
 }  // namespace fanwright::ui::text
