@@ -93,22 +93,23 @@ Seen inspect(HWND dialog)
     return seen;
 }
 
-// The window as it is on the screen, frame included, as a bottom-up 24-bit BMP.
+// The window, frame included, as a bottom-up 24-bit BMP. Read from the window's own surface
+// right after painting it: what the X server shows may lag behind.
 void saveShot(HWND dialog, const std::string& path)
 {
     RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(dialog, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_ERASE);
-    GdiFlush();
-    Sleep(300);
     RECT r;
     GetWindowRect(dialog, &r);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC source = GetWindowDC(dialog);
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     const int stride = (width * 3 + 3) & ~3;
@@ -125,7 +126,7 @@ void saveShot(HWND dialog, const std::string& path)
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(dialog, source);
 }
 
 void close(HWND dialog, CloseBy how)
@@ -223,13 +224,10 @@ TEST_F(ResultWindowTest, ShowsTheLayoutSizedAndCentredAndClosesAsAPersonWould)
         const wchar_t* title;
         const char* shot;
     } rows[] = {
-        {sixteen, 12, CloseBy::EscapeCharacter, L"ERROR!", "result-wrong-answer"},
-        {sixteen, 16, CloseBy::OkClick, L"OK", "result-right-answer"},
         {"1b1b1b2b3b4b5b6b7b8b9b9b9b1cffffememw", 0, CloseBy::EscapeKey, L"ERROR!", ""},
-        {"ch3bpu5c2c3c6d7d8dwewe1cffffememd", 0, CloseBy::EnterKey, L"Result", ""},
-        {"ck4c1b2b3b6b7b8b3d4d5d9d9dfftfememw", 0, CloseBy::EscapeKey, L"Result", "result-kong"},
-        {"1b4b5b7b2c5c8c1d2d3d3d6d9d5bffffememw", 0, CloseBy::OkClick, L"Result",
-         "result-knitted-straight"},
+        {sixteen, 16, CloseBy::OkClick, L"OK", "result-right-answer"},
+        {sixteen, 12, CloseBy::EscapeCharacter, L"ERROR!", "result-wrong-answer"},
+        {"ck4c1b2b3b6b7b8b3d4d5d9d9dfftfememw", 0, CloseBy::EnterKey, L"Result", "result-kong"},
     };
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
