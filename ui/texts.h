@@ -28,16 +28,34 @@ inline constexpr const wchar_t* ScoreFormat = L"Score %d:%d";  // right answers,
 
 
 // --- Result window -------------------------------------------------------------------------
-
-
+inline constexpr const wchar_t* ResultTitlePlain = L"Result";
+inline constexpr const wchar_t* ResultTitleRight = L"OK";
+inline constexpr const wchar_t* ResultTitleWrong = L"ERROR!";
+inline constexpr const wchar_t* ResultPoints = L"This hand has %d point(s).";
+inline constexpr const wchar_t* ResultInvalid = L"Invalid hand!";
+inline constexpr const wchar_t* ResultWrongPoints = L"This hand has %d (not %d) point(s).";
+inline constexpr const wchar_t* ResultRight = L"Right answer!";
+inline constexpr const wchar_t* ResultWaits = L"Waitings:";
+inline constexpr const wchar_t* ResultStructure = L"Structure:";
+inline constexpr const wchar_t* ResultFans = L"Fans:";
+inline constexpr const wchar_t* ResultNumberHeading = L"No";
+inline constexpr const wchar_t* ResultNameHeading = L"Name";
+inline constexpr const wchar_t* ResultQuantityHeading = L"Quantity";
+inline constexpr const wchar_t* ResultPointsHeading = L"Points";
+inline constexpr const wchar_t* ResultTotal = L"Total";
+inline constexpr const wchar_t* ResultChow = L"Chow";
+inline constexpr const wchar_t* ResultPung = L"Pung";
+inline constexpr const wchar_t* ResultKong = L"Kong";
+inline constexpr const wchar_t* ResultKnitted = L"Knitted";
+inline constexpr const wchar_t* ResultPair = L"Pair";
+inline constexpr const wchar_t* ResultThirteenOrphans = L"Thirteen Orphans";
+inline constexpr const wchar_t* ResultLesserHonors = L"Lesser Honors and Knitted Tiles";
+inline constexpr const wchar_t* ResultGreaterHonors = L"Greater Honors and Knitted Tiles";
+inline constexpr const wchar_t* ResultOk = L"OK";
 
 // --- Settings sheet ------------------------------------------------------------------------
 
-
-
 // --- Save hand dialog ----------------------------------------------------------------------
-
-
 
 // --- About dialog --------------------------------------------------------------------------
 

@@ -1,0 +1,191 @@
+#include "ui/result_layout.h"
+
+#include "fans/fan_table.h"
+#include "ui/resource_ids.h"
+#include "ui/texts.h"
+
+#include <cwchar>
+#include <initializer_list>
+#include <iterator>
+
+namespace fanwright::ui {
+namespace {
+
+constexpr int ClientWidth = 440;
+constexpr int BaseClientHeight = 282;  // the window without fan rows
+constexpr int Left = 20;
+constexpr int LineWidth = 400;
+constexpr int LineHeight = 16;
+constexpr int TileWidth = 20;
+constexpr int TileHeight = 25;
+constexpr int SetGap = 10;
+constexpr int ReadingTilesY = 131;
+constexpr int ReadingLabelsY = 156;
+constexpr int FirstFanRowY = 214;
+constexpr int NameX = 70;
+constexpr int QuantityX = 320;
+constexpr int PointsX = 370;
+
+std::wstring formatted(const wchar_t* pattern, int first, int second = 0)
+{
+    wchar_t buffer[64];
+    std::swprintf(buffer, std::size(buffer), pattern, first, second);
+    return buffer;
+}
+
+std::wstring widened(std::string_view text) { return std::wstring(text.begin(), text.end()); }
+
+class Items {
+public:
+    explicit Items(std::vector<ResultItem>& items) : items_(items) {}
+
+    void text(int x, int y, std::wstring text, FontRole font = FontRole::Normal)
+    {
+        items_.push_back(
+            {ResultItemKind::Text, x, y, LineWidth, LineHeight, std::move(text), font});
+    }
+    void label(int x, int width, const wchar_t* text)
+    {
+        items_.push_back({ResultItemKind::CentredText, x, ReadingLabelsY, width, LineHeight, text});
+    }
+    void tile(int x, int y, TileId t)
+    {
+        items_.push_back({ResultItemKind::Tile, x, y, TileWidth, TileHeight, {}, {}, t});
+    }
+    // An etched line and the bold label just under it.
+    void section(int y, const wchar_t* label)
+    {
+        items_.push_back({ResultItemKind::Separator, Left, y, LineWidth, 2});
+        text(Left, y + 4, label, FontRole::Bold);
+    }
+    void add(ResultItem item) { items_.push_back(std::move(item)); }
+
+private:
+    std::vector<ResultItem>& items_;
+};
+
+// One set of the reading: its label over its tiles, then a gap. Returns the next set's x.
+int addSet(Items& items, int x, const wchar_t* label, int labelWidth,
+           std::initializer_list<TileId> tiles)
+{
+    items.label(x, labelWidth, label);
+    for (TileId t : tiles) {
+        items.tile(x, ReadingTilesY, t);
+        x += TileWidth;
+    }
+    return x + SetGap;
+}
+
+int addRegularSet(Items& items, int x, SetKind kind, TileId t)
+{
+    switch (kind) {
+    case Chow: return addSet(items, x, text::ResultChow, 60, {t - 1, t, t + 1});
+    case Pung: return addSet(items, x, text::ResultPung, 60, {t, t, t});
+    case Kong: return addSet(items, x, text::ResultKong, 80, {t, t, t, t});
+    default: return addSet(items, x, text::ResultKnitted, 60, {t - 3, t, t + 3});
+    }
+}
+
+const wchar_t* specialName(SetKind kind)
+{
+    switch (kind) {
+    case ThirteenOrphans: return text::ResultThirteenOrphans;
+    case LesserHonorsKnitted: return text::ResultLesserHonors;
+    default: return text::ResultGreaterHonors;
+    }
+}
+
+void addReading(Items& items, const ScoreResult& result)
+{
+    int x = Left;
+    switch (result.setCount) {
+    case 4:
+        for (int i = 0; i < 4; ++i)
+            x = addRegularSet(items, x, result.setKinds[i], result.setTiles[i]);
+        addSet(items, x, text::ResultPair, 40, {result.pairTile, result.pairTile});
+        break;
+    case 7:
+        for (int i = 0; i < 7; ++i)
+            x = addSet(items, x, text::ResultPair, 40, {result.setTiles[i], result.setTiles[i]});
+        break;
+    case 1: items.label(Left, 280, specialName(result.setKinds[0])); break;
+    default:  // no reading: nothing to show
+        break;
+    }
+}
+
+// The fan rows and the total row; returns the total row's y.
+int addFans(Items& items, int total, const ScoreResult& result)
+{
+    items.text(Left, 198, text::ResultNumberHeading, FontRole::Link);
+    items.text(NameX, 198, text::ResultNameHeading, FontRole::Link);
+    items.text(QuantityX, 198, text::ResultQuantityHeading, FontRole::Link);
+    items.text(PointsX, 198, text::ResultPointsHeading, FontRole::Link);
+    int y = FirstFanRowY;
+    int countSum = 0;
+    for (int id = 1; id <= FanCount; ++id) {
+        const int count = result.fanCounts[id - 1];
+        if (count <= 0)
+            continue;
+        items.text(Left, y, formatted(L"%d", id));
+        items.text(NameX, y, widened(fanName(id)));
+        items.text(QuantityX, y, formatted(L"%d", count));
+        items.text(PointsX, y, formatted(L"%d", count * fanPoints(id)));
+        countSum += count;
+        y += LineHeight;
+    }
+    // The total shown is the one the scorer returned, not a sum of the rows.
+    items.text(Left, y, text::ResultTotal, FontRole::Bold);
+    items.text(QuantityX, y, formatted(L"%d", countSum), FontRole::Bold);
+    items.text(PointsX, y, formatted(L"%d", total), FontRole::Bold);
+    return y;
+}
+
+struct Verdict {
+    const wchar_t* title;
+    int icon;
+    std::wstring text;
+};
+
+Verdict verdictOf(int answer, int total)
+{
+    const bool valid = total > 0;
+    if (valid && answer == 0)
+        return {text::ResultTitlePlain, IDI_PLAIN, formatted(text::ResultPoints, total)};
+    if (valid && answer == total)
+        return {text::ResultTitleRight, IDI_RIGHT, text::ResultRight};
+    if (!valid)
+        return {text::ResultTitleWrong, IDI_WRONG, text::ResultInvalid};
+    return {text::ResultTitleWrong, IDI_WRONG, formatted(text::ResultWrongPoints, total, answer)};
+}
+
+}  // namespace
+
+ResultLayout layoutResult(int answer, int total, const ScoreResult& result)
+{
+    ResultLayout layout;
+    Items items(layout.items);
+
+    Verdict verdict = verdictOf(answer, total);
+    layout.title = verdict.title;
+    items.add({ResultItemKind::Icon, Left, 20, 24, 24, {}, {}, verdict.icon});
+    items.add({ResultItemKind::Text, 64, 20, 356, 24, std::move(verdict.text), FontRole::Points});
+
+    items.section(60, text::ResultWaits);
+    for (int i = 0; i < result.waitCount; ++i)
+        items.tile(Left + TileWidth * i, 80, result.waits[i]);
+
+    items.section(111, text::ResultStructure);
+    addReading(items, result);
+
+    items.section(178, text::ResultFans);
+    const int totalRowY = addFans(items, total, result);
+    items.add({ResultItemKind::Separator, Left, totalRowY + 16, LineWidth, 2});
+    items.add({ResultItemKind::OkButton, 350, totalRowY + 32, 70, 20, text::ResultOk});
+
+    layout.clientWidth = ClientWidth;
+    layout.clientHeight = BaseClientHeight + (totalRowY - FirstFanRowY);
+    return layout;
+}
+
+}  // namespace fanwright::ui
