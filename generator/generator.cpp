@@ -3,7 +3,7 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "hand/decomposition.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include <algorithm>
 #include <array>
