@@ -2,7 +2,7 @@
 // creates the items this lists, so every text and rectangle can be checked without a screen.
 #pragma once
 
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "ui/trainer.h"
 
 #include "generator/generator.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "ui/resource_ids.h"
 #include "ui/texts.h"
 

@@ -2,7 +2,7 @@
 // and what it shows read back as words: the trainer's tests are rows of both.
 #pragma once
 
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
 #include "ui/trainer.h"

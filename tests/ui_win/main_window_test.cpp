@@ -2,7 +2,7 @@
 // mouse clicks at tile positions, typing and Enter through the dialog keyboard handling. Modal
 // windows that open meanwhile are closed from a timer, so that no test waits on a person.
 #include "ui/main_window.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "ui/app.h"
 #include "ui/resource_ids.h"
 #include "ui_win/window_driver.h"
