@@ -1,6 +1,6 @@
-// Drives a modal dialog the way a person would, from inside its own message loop: a thread
-// timer runs one step per tick on the open dialog; after the last step the dialog must close
-// by itself. A dialog still open well after that is closed by force, so no test can hang.
+// Drives a modal dialog from inside its own message loop: a thread timer runs one step per tick
+// on the open dialog, and the last step must close it. A dialog still open seconds later gets
+// WM_CLOSE and then is destroyed, so that no test can hang.
 #pragma once
 
 #include "ui/app.h"
@@ -9,89 +9,77 @@
 #include <windows.h>
 
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace fanwright::test {
 
 using Step = std::function<void(HWND dialog)>;
 
-class ModalDriver {
-public:
-    // Runs `open`, which returns once the dialog has closed; true when it closed without force.
-    static bool run(const std::function<void()>& open, std::vector<Step> steps)
+struct ModalDriver {
+    std::vector<Step> steps;
+    std::size_t next = 0;
+    int ticks = 0;
+    bool forced = false;
+
+    static ModalDriver*& current()
     {
-        state() = State{std::move(steps)};
-        const UINT_PTR timer = SetTimer(nullptr, 0, TickMs, tick);
-        open();
-        KillTimer(nullptr, timer);
-        return !state().forced && state().next == state().steps.size();
+        static ModalDriver* driver = nullptr;
+        return driver;
     }
 
-    // The thread's visible top-level dialog (a property sheet's frame is one too).
+    // The thread's visible dialog (a property sheet's frame is one too).
     static HWND findDialog()
     {
         HWND found = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM result) {
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                if (IsWindowVisible(window) && lstrcmpW(name, L"#32770") == 0) {
-                    *reinterpret_cast<HWND*>(result) = window;
-                    return FALSE;
-                }
+        auto isDialog = [](HWND window, LPARAM result) {
+            wchar_t name[8] = {};
+            GetClassNameW(window, name, 8);
+            if (!IsWindowVisible(window) || lstrcmpW(name, L"#32770") != 0)
                 return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        };
+        EnumThreadWindows(GetCurrentThreadId(), isDialog, reinterpret_cast<LPARAM>(&found));
         return found;
-    }
-
-private:
-    static constexpr UINT TickMs = 20;
-    static constexpr int CloseAfterTicks = 100;    // then WM_CLOSE, as the close box would
-    static constexpr int DestroyAfterTicks = 150;  // then the window goes
-
-    struct State {
-        std::vector<Step> steps;
-        std::size_t next = 0;
-        int ticks = 0;
-        bool forced = false;
-    };
-    static State& state()
-    {
-        static State s;
-        return s;
     }
 
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
     {
-        State& s = state();
-        ++s.ticks;
+        ModalDriver& d = *current();
         HWND dialog = findDialog();
-        if (dialog != nullptr && s.next < s.steps.size() && s.ticks < CloseAfterTicks) {
-            s.steps[s.next++](dialog);
+        if (dialog == nullptr)
+            return;
+        if (++d.ticks < 100) {
+            if (d.next < d.steps.size())
+                d.steps[d.next++](dialog);
             return;
         }
-        if (dialog == nullptr || s.ticks < CloseAfterTicks)
-            return;
-        s.forced = true;
-        if (s.ticks < DestroyAfterTicks)
+        d.forced = true;
+        if (d.ticks < 150)
             PostMessageW(dialog, WM_CLOSE, 0, 0);
         else
             DestroyWindow(dialog);
     }
 };
 
-// What every window test needs of the program's start-up.
+// Runs `open`, which returns once its dialog has closed; true when the steps closed it.
+inline bool runModal(const std::function<void()>& open, std::vector<Step> steps)
+{
+    ModalDriver driver{std::move(steps)};
+    ModalDriver::current() = &driver;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, ModalDriver::tick);
+    open();
+    KillTimer(nullptr, timer);
+    return !driver.forced && driver.next == driver.steps.size();
+}
+
+// What the windows need of the program's start-up.
 inline void startLikeTheProgram()
 {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
-                                                        ICC_UPDOWN_CLASS | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    ui::App& a = ui::app();
-    if (a.instance == nullptr) {
-        a.instance = GetModuleHandleW(nullptr);
+    if (ui::app().instance == nullptr) {
+        ui::app().instance = GetModuleHandleW(nullptr);
         ui::createFonts();
         ui::loadCursors();
     }

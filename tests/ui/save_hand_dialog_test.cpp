@@ -1,4 +1,4 @@
-// The save dialog against a real log file, in a folder of its own: what each way of closing
+// The save dialog against a real log file in a folder of its own: what each way of closing
 // writes, appending over runs, and a second copy of the program that cannot open the file.
 #include "ui/save_hand_dialog.h"
 #include "generator/hand_log_file.h"
@@ -15,18 +15,33 @@
 namespace fanwright {
 namespace {
 
-using test::ModalDriver;
-using test::Step;
+const std::string PairWait = "ch3bpu5c1b7d8d9dwewewe1bffffwewsw";
+const std::string Orphans = "1b9b1c9c1d9dwewswwwndrdgdw1bffffememw";
 
-const std::string PairWaitCode = "ch3bpu5c1b7d8d9dwewewe1bffffwewsw";
-const std::string OrphansCode = "1b9b1c9c1d9dwewswwwndrdgdw1bffffememw";
+const test::Step pressSave = [](HWND d) { SendDlgItemMessageW(d, IDOK, BM_CLICK, 0, 0); };
+
+std::string logContent()
+{
+    std::ostringstream content;
+    content << std::ifstream("Fanwright.log", std::ios::binary).rdbuf();
+    return content.str();
+}
+
+// Types the comment into the dialog, then closes it by `close`.
+void save(HANDLE log, const std::string& code, const std::string& comment,
+          const test::Step& close = pressSave)
+{
+    Hand hand = test::handOf(code);
+    auto type = [&](HWND d) { SetDlgItemTextA(d, IDC_SAVE_COMMENT, comment.c_str()); };
+    EXPECT_TRUE(test::runModal([&] { ui::openSaveHandDialog(ui::app().instance, hand, log); },
+                               {type, close}));
+}
 
 class SaveHandDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         test::startLikeTheProgram();
-        GetCurrentDirectoryW(MAX_PATH, previous_);
         GetTempPathW(MAX_PATH, folder_);
         lstrcatW(folder_, L"fanwright-save-dialog-test");
         CreateDirectoryW(folder_, nullptr);
@@ -36,86 +51,54 @@ protected:
     void TearDown() override
     {
         DeleteFileW(L"Fanwright.log");
-        SetCurrentDirectoryW(previous_);
+        SetCurrentDirectoryW(L"..");
         RemoveDirectoryW(folder_);
     }
 
-    static std::string logContent()
-    {
-        std::ifstream file("Fanwright.log", std::ios::binary);
-        std::ostringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
-
-    // Types the comment, then closes the dialog by `close`; true when it closed by itself.
-    static bool saveWith(HANDLE log, const std::string& code, const std::string& comment,
-                         const Step& close)
-    {
-        Hand hand = test::handOf(code);
-        const Step type = [&](HWND dialog) {
-            SetDlgItemTextA(dialog, IDC_SAVE_COMMENT, comment.c_str());
-        };
-        return ModalDriver::run([&] { ui::openSaveHandDialog(ui::app().instance, hand, log); },
-                                {type, close});
-    }
-
-    static void press(HWND dialog, int button)
-    {
-        SendDlgItemMessageW(dialog, button, BM_CLICK, 0, 0);
-    }
-    static void pressKey(HWND dialog, WPARAM key)
-    {
-        PostMessageW(GetDlgItem(dialog, IDC_SAVE_COMMENT), WM_KEYDOWN, key, 0);
-    }
-
-    wchar_t previous_[MAX_PATH] = {};
     wchar_t folder_[MAX_PATH] = {};
 };
 
-TEST_F(SaveHandDialogTest, EachWayOfClosingWritesItsLine)
+TEST_F(SaveHandDialogTest, EachWayOfClosingWritesItsLineOrNothing)
 {
+    auto key = [](WPARAM k) {  // through the dialog's loop, as typed into the comment
+        return [k](HWND d) { PostMessageW(GetDlgItem(d, IDC_SAVE_COMMENT), WM_KEYDOWN, k, 0); };
+    };
     const std::string longComment(600, 'c');
     const struct {
-        const char* how;
         std::string comment;
-        Step close;
+        test::Step close;
         std::string written;
     } rows[] = {
-        {"Save", "pair wait", [](HWND d) { press(d, IDOK); }, PairWaitCode + " - pair wait\n"},
-        {"Enter", "x", [](HWND d) { pressKey(d, VK_RETURN); }, PairWaitCode + " - x\n"},
-        {"Save", "", [](HWND d) { press(d, IDOK); }, PairWaitCode + " - \n"},
-        {"Save", longComment, [](HWND d) { press(d, IDOK); },
-         PairWaitCode + " - " + longComment.substr(0, 511) + "\n"},
-        {"Cancel", "not kept", [](HWND d) { press(d, IDCANCEL); }, ""},
-        {"Escape", "not kept", [](HWND d) { pressKey(d, VK_ESCAPE); }, ""},
-        {"close box", "not kept", [](HWND d) { SendMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, ""},
+        {"pair wait", pressSave, PairWait + " - pair wait\n"},
+        {"x", key(VK_RETURN), PairWait + " - x\n"},  // Enter is the default button's
+        {"", pressSave, PairWait + " - \n"},
+        {longComment, pressSave, PairWait + " - " + longComment.substr(0, 511) + "\n"},
+        {"kept?", [](HWND d) { SendDlgItemMessageW(d, IDCANCEL, BM_CLICK, 0, 0); }, ""},
+        {"kept?", key(VK_ESCAPE), ""},
+        {"kept?", [](HWND d) { SendMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.how);
         DeleteFileW(L"Fanwright.log");
         HANDLE log = openHandLog();
-        ASSERT_NE(log, INVALID_HANDLE_VALUE);
-        EXPECT_TRUE(saveWith(log, PairWaitCode, row.comment, row.close));
-        EXPECT_EQ(logContent(), row.written);
+        save(log, PairWait, row.comment, row.close);
+        EXPECT_EQ(logContent(), row.written) << row.comment;
         closeHandLog(log);
     }
 }
 
 TEST_F(SaveHandDialogTest, LaterRunsAppendAndTheLinesReadBackAsTheirHands)
 {
-    const Step save = [](HWND d) { press(d, IDOK); };
     HANDLE first = openHandLog();
-    EXPECT_TRUE(saveWith(first, PairWaitCode, "pair wait", save));
-    EXPECT_EQ(logContent(), PairWaitCode + " - pair wait\n");  // a new file: exactly one line
+    save(first, PairWait, "pair wait");
+    EXPECT_EQ(logContent(), PairWait + " - pair wait\n");  // a new file: exactly one line
     closeHandLog(first);
 
     HANDLE later = openHandLog();
-    EXPECT_TRUE(saveWith(later, OrphansCode, "x", save));
+    save(later, Orphans, "x");
     closeHandLog(later);
     std::istringstream lines(logContent());
     std::string line;
-    for (const std::string& code : {PairWaitCode, OrphansCode}) {
+    for (const std::string& code : {PairWait, Orphans}) {
         ASSERT_TRUE(std::getline(lines, line));
         EXPECT_EQ(test::handOf(line).toLogText(), code);
     }
@@ -125,12 +108,11 @@ TEST_F(SaveHandDialogTest, LaterRunsAppendAndTheLinesReadBackAsTheirHands)
 TEST_F(SaveHandDialogTest, ASecondCopyCannotOpenTheHeldFileAndSavesNothing)
 {
     HANDLE first = openHandLog();
-    ASSERT_NE(first, INVALID_HANDLE_VALUE);
     HANDLE second = openHandLog();
+    ASSERT_NE(first, INVALID_HANDLE_VALUE);
     EXPECT_EQ(second, INVALID_HANDLE_VALUE);
-    EXPECT_TRUE(saveWith(second, PairWaitCode, "lost", [](HWND d) { press(d, IDOK); }));
+    save(second, PairWait, "lost");
     EXPECT_EQ(logContent(), "");
-    closeHandLog(second);
     closeHandLog(first);
 }
 

@@ -1,5 +1,5 @@
-// The settings sheet driven as a person would: arrows of the up-down controls, keys on the
-// slider and the lists, a click on the check box, then OK or Cancel.
+// The settings sheet driven as a person would: the up-down arrows, keys on the slider and the
+// lists, a click on the check box, then OK or Cancel.
 #include "ui/settings_sheet.h"
 #include "generator/settings_registry.h"
 #include "ui/modal_driver.h"
@@ -7,26 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace fanwright {
 namespace {
 
-using test::ModalDriver;
-using test::Step;
-
-struct Shares {
-    int chow, pung, kong;
-    bool operator==(const Shares&) const = default;
-};
-
 HWND pageOf(HWND sheet)
 {
     return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
-// A click on the upper or the lower arrow of an up-down control.
 void clickArrow(HWND sheet, int spin, bool up)
 {
     HWND control = GetDlgItem(pageOf(sheet), spin);
@@ -43,17 +36,39 @@ void pressKey(HWND sheet, int control, WPARAM key, int times = 1)
         SendDlgItemMessageW(pageOf(sheet), control, WM_KEYDOWN, key, 0);
 }
 
-Shares sharesShown(HWND sheet)
+int numberIn(HWND sheet, int field)
 {
-    auto value = [&](int id) {
-        return static_cast<int>(GetDlgItemInt(pageOf(sheet), id, nullptr, FALSE));
-    };
-    return {value(IDC_SETTINGS_CHOW), value(IDC_SETTINGS_PUNG), value(IDC_SETTINGS_KONG)};
+    return static_cast<int>(GetDlgItemInt(pageOf(sheet), field, nullptr, FALSE));
 }
 
-void pressSheetButton(HWND sheet, int button)
+// What the page shows, as the settings it would store.
+GeneratorSettings shown(HWND sheet)
 {
-    SendMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+    HWND page = pageOf(sheet);
+    auto ask = [&](int id, UINT message) {
+        return static_cast<std::int32_t>(SendDlgItemMessageW(page, id, message, 0, 0));
+    };
+    return {ask(IDC_SETTINGS_MELDED_SLIDER, TBM_GETPOS),
+            numberIn(sheet, IDC_SETTINGS_CHOW),
+            numberIn(sheet, IDC_SETTINGS_PUNG),
+            ask(IDC_SETTINGS_SPECIAL_HANDS, CB_GETCURSEL),
+            ask(IDC_SETTINGS_SPECIAL_FANS, CB_GETCURSEL),
+            IsDlgButtonChecked(page, IDC_SETTINGS_MINIMUM) == BST_CHECKED ? 8 : 0};
+}
+
+std::array<int, 3> sharesIn(HWND sheet)
+{
+    return {numberIn(sheet, IDC_SETTINGS_CHOW), numberIn(sheet, IDC_SETTINGS_PUNG),
+            numberIn(sheet, IDC_SETTINGS_KONG)};
+}
+
+void runSheet(GeneratorSettings& settings, const test::Step& act, int button)
+{
+    EXPECT_TRUE(test::runModal(
+        [&] { ui::openSettingsSheet(ui::app().instance, nullptr, settings); }, {[&](HWND sheet) {
+            act(sheet);
+            SendMessageW(sheet, PSM_PRESSBUTTON, button, 0);
+        }}));
 }
 
 class SettingsSheetTest : public ::testing::Test {
@@ -64,22 +79,14 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath); }
-
-    static void runSheet(GeneratorSettings& settings, std::vector<Step> steps)
-    {
-        EXPECT_TRUE(
-            ModalDriver::run([&] { ui::openSettingsSheet(ui::app().instance, nullptr, settings); },
-                             std::move(steps)));
-    }
 };
 
 TEST_F(SettingsSheetTest, OneArrowStepKeepsTheThreeSharesAtHundred)
 {
     const struct {
-        int chow, pung;  // kong: the rest
-        int spin;
+        int chow, pung, spin;
         bool up, byKey;
-        Shares after;
+        std::array<int, 3> after;  // chow, pung, kong
     } rows[] = {
         {40, 40, IDC_SETTINGS_CHOW_SPIN, true, false, {41, 39, 20}},
         {40, 0, IDC_SETTINGS_CHOW_SPIN, true, false, {41, 0, 59}},
@@ -89,23 +96,22 @@ TEST_F(SettingsSheetTest, OneArrowStepKeepsTheThreeSharesAtHundred)
         {40, 40, IDC_SETTINGS_PUNG_SPIN, true, true, {40, 41, 19}},  // the arrow key in the field
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.chow << " / " << row.pung << ", spin " << row.spin);
-        GeneratorSettings settings;
-        settings.freqChow = row.chow;
-        settings.freqPung = row.pung;
+        GeneratorSettings settings{5, row.chow, row.pung, 1, 1, 0};
         const GeneratorSettings before = settings;
-        Shares opened{}, after{};
-        runSheet(settings, {[&](HWND sheet) {
-                     opened = sharesShown(sheet);
-                     if (row.byKey)
-                         pressKey(sheet, row.spin - 1 /* its field */, row.up ? VK_UP : VK_DOWN);
-                     else
-                         clickArrow(sheet, row.spin, row.up);
-                     after = sharesShown(sheet);
-                     pressSheetButton(sheet, PSBTN_CANCEL);
-                 }});
-        EXPECT_EQ(opened, (Shares{row.chow, row.pung, 100 - row.chow - row.pung}));
-        EXPECT_EQ(after, row.after);
+        std::array<int, 3> opened{}, after{};
+        runSheet(
+            settings,
+            [&](HWND sheet) {
+                opened = sharesIn(sheet);
+                if (row.byKey)
+                    pressKey(sheet, row.spin - 1 /* its field */, row.up ? VK_UP : VK_DOWN);
+                else
+                    clickArrow(sheet, row.spin, row.up);
+                after = sharesIn(sheet);
+            },
+            PSBTN_CANCEL);
+        EXPECT_EQ(opened, (std::array{row.chow, row.pung, 100 - row.chow - row.pung}));
+        EXPECT_EQ(after, row.after) << row.chow << " / " << row.pung << ", spin " << row.spin;
         EXPECT_EQ(settings, before);
     }
 }
@@ -119,78 +125,59 @@ TEST_F(SettingsSheetTest, SliderLabelShowsConcealedThenMeldedPercent)
         GetDlgItemTextW(pageOf(sheet), IDC_SETTINGS_MELDED_LABEL, text, 32);
         labels.emplace_back(text);
     };
-    runSheet(settings, {[&](HWND sheet) {
-                 label(sheet);
-                 pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_HOME);
-                 label(sheet);
-                 pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_RIGHT, 7);
-                 label(sheet);
-                 pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_END);
-                 label(sheet);
-                 pressSheetButton(sheet, PSBTN_CANCEL);
-             }});
-    EXPECT_EQ(labels, (std::vector<std::wstring>{L"50 / 50", L"100 / 0", L"30 / 70", L"0 / 100"}));
-}
-
-// Every control moved one way or another; the page itself must show all of it before Cancel.
-void moveEveryControl(HWND sheet)
-{
-    pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_RIGHT);
-    clickArrow(sheet, IDC_SETTINGS_CHOW_SPIN, true);
-    clickArrow(sheet, IDC_SETTINGS_PUNG_SPIN, true);
-    clickArrow(sheet, IDC_SETTINGS_KONG_SPIN, true);
-    pressKey(sheet, IDC_SETTINGS_SPECIAL_HANDS, VK_DOWN);
-    pressKey(sheet, IDC_SETTINGS_SPECIAL_FANS, VK_UP);
-    SendDlgItemMessageW(pageOf(sheet), IDC_SETTINGS_MINIMUM, BM_CLICK, 0, 0);
-}
-
-GeneratorSettings settingsShown(HWND sheet)
-{
-    HWND page = pageOf(sheet);
-    auto read = [&](int id, UINT message) {
-        return static_cast<std::int32_t>(SendDlgItemMessageW(page, id, message, 0, 0));
+    auto act = [&](HWND sheet) {
+        label(sheet);
+        for (const WPARAM key : {VK_HOME, VK_END}) {
+            pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, key);
+            label(sheet);
+        }
+        pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_LEFT, 3);
+        label(sheet);
     };
-    const Shares shares = sharesShown(sheet);
-    return {read(IDC_SETTINGS_MELDED_SLIDER, TBM_GETPOS),
-            shares.chow,
-            shares.pung,
-            read(IDC_SETTINGS_SPECIAL_HANDS, CB_GETCURSEL),
-            read(IDC_SETTINGS_SPECIAL_FANS, CB_GETCURSEL),
-            IsDlgButtonChecked(page, IDC_SETTINGS_MINIMUM) == BST_CHECKED ? 8 : 0};
+    runSheet(settings, act, PSBTN_CANCEL);
+    EXPECT_EQ(labels, (std::vector<std::wstring>{L"50 / 50", L"100 / 0", L"0 / 100", L"30 / 70"}));
 }
 
-TEST_F(SettingsSheetTest, CancelKeepsTheSettingsOkStoresWhatThePageShows)
+TEST_F(SettingsSheetTest, CancelKeepsTheSettingsOkStoresThemUntilTheNextStart)
 {
+    // Every control moved: the slider, each share, both lists, the check box.
+    auto moveEverything = [](HWND sheet) {
+        pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, VK_RIGHT);
+        for (const int spin :
+             {IDC_SETTINGS_CHOW_SPIN, IDC_SETTINGS_PUNG_SPIN, IDC_SETTINGS_KONG_SPIN})
+            clickArrow(sheet, spin, true);
+        pressKey(sheet, IDC_SETTINGS_SPECIAL_HANDS, VK_DOWN);
+        pressKey(sheet, IDC_SETTINGS_SPECIAL_FANS, VK_UP);
+        SendDlgItemMessageW(pageOf(sheet), IDC_SETTINGS_MINIMUM, BM_CLICK, 0, 0);
+    };
     const GeneratorSettings start{5, 40, 40, 1, 1, 0};
     const struct {
         int button;
-        GeneratorSettings start, stored;
+        GeneratorSettings start, moved;
     } rows[] = {
-        {PSBTN_CANCEL, start, start},
+        {PSBTN_CANCEL, start, {6, 41, 39, 2, 0, 8}},
         {PSBTN_OK, start, {6, 41, 39, 2, 0, 8}},
         {PSBTN_OK, {0, 0, 100, 3, 0, 8}, {1, 0, 99, 3, 0, 0}},  // the lists stay at their ends
     };
     for (const auto& row : rows) {
         GeneratorSettings settings = row.start;
-        GeneratorSettings shown;
-        runSheet(settings, {[&](HWND sheet) {
-                     moveEveryControl(sheet);
-                     shown = settingsShown(sheet);
-                     pressSheetButton(sheet, row.button);
-                 }});
-        EXPECT_EQ(settings, row.stored);
-        if (row.button == PSBTN_CANCEL) {  // the page did show a change in every field
-            EXPECT_TRUE(shown.freqMelding != start.freqMelding &&
-                        shown.freqChow != start.freqChow && shown.freqPung != start.freqPung &&
-                        shown.freqSpecial != start.freqSpecial &&
-                        shown.freqFlags != start.freqFlags && shown.minPoints != start.minPoints);
+        GeneratorSettings moved;
+        runSheet(
+            settings,
+            [&](HWND sheet) {
+                moveEverything(sheet);
+                moved = shown(sheet);
+            },
+            row.button);
+        EXPECT_EQ(moved, row.moved);
+        if (row.button == PSBTN_CANCEL) {
+            EXPECT_EQ(settings, row.start);
             continue;
         }
-        // At exit the stored values reach the registry and come back at the next start.
-        EXPECT_TRUE(saveSettings(settings));
-        GeneratorSettings nextStart;
-        EXPECT_TRUE(loadSettings(nextStart));
-        EXPECT_EQ(nextStart, row.stored);
+        EXPECT_EQ(settings, row.moved);
+        GeneratorSettings nextStart;  // saved at exit, loaded at the next start
+        EXPECT_TRUE(saveSettings(settings) && loadSettings(nextStart));
+        EXPECT_EQ(nextStart, row.moved);
     }
 }
 
