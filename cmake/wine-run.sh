@@ -19,11 +19,16 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 fonts_dir="$WINEPREFIX/drive_c/windows/Fonts"
 
+# The build's own prefixes (not a user's) leave their windows unmanaged: on Xvfb there is no
+# window manager, and Wine would wait two seconds for one each time a window is hidden.
+unmanaged_marker="$WINEPREFIX/.fanwright-unmanaged"
+wants_unmanaged() { [[ "$WINEPREFIX" == "$source_dir/build/"* && ! -f "$unmanaged_marker" ]]; }
+
 # Creates the prefix once (some seconds) and copies Wine's own fonts into it: Debian's Wine does
 # not find Marlett and MS Sans Serif in /usr/share/wine/fonts, and without them captions,
 # close boxes and dialog text are drawn wrongly. A lock keeps parallel tests from racing here.
 prepare_prefix() {
-    [[ -f "$WINEPREFIX/system.reg" && -f "$fonts_dir/marlett.ttf" ]] && return 0
+    [[ -f "$WINEPREFIX/system.reg" && -f "$fonts_dir/marlett.ttf" ]] && ! wants_unmanaged && return 0
     mkdir -p "$WINEPREFIX"
     (
         flock 9
@@ -35,6 +40,10 @@ prepare_prefix() {
         if [[ ! -f "$fonts_dir/marlett.ttf" ]]; then
             mkdir -p "$fonts_dir"
             cp /usr/share/wine/fonts/* "$fonts_dir/"
+        fi
+        if wants_unmanaged; then
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+                >/dev/null 2>&1 </dev/null && touch "$unmanaged_marker"
         fi
     ) 9>"$WINEPREFIX/.fanwright.lock"
     [[ -f "$WINEPREFIX/system.reg" ]] || { echo "wine-run: could not create $WINEPREFIX" >&2; exit 1; }

@@ -156,9 +156,9 @@ void SettingsPage::addTooltips()
         const wchar_t* tip;
     } tools[] = {
         {IDC_SETTINGS_MELDED_SLIDER, text::MeldedSliderTip},
-        {IDC_SETTINGS_CHOW, text::ChowTip},
-        {IDC_SETTINGS_PUNG, text::PungTip},
-        {IDC_SETTINGS_KONG, text::KongTip},
+        {IDC_SETTINGS_CHOW, text::ChowShareTip},
+        {IDC_SETTINGS_PUNG, text::PungShareTip},
+        {IDC_SETTINGS_KONG, text::KongShareTip},
         {IDC_SETTINGS_SPECIAL_HANDS, text::SpecialHandsTip},
         {IDC_SETTINGS_SPECIAL_FANS, text::SpecialFansTip},
         {IDC_SETTINGS_MINIMUM, text::MinimumTip},

@@ -9,6 +9,24 @@ inline constexpr const wchar_t* WindowTitle = L"Fanwright version " FANWRIGHT_VE
 
 // --- Main window: captions, tooltips, status texts -----------------------------------------
 
+// Changing captions and status texts, set by the trainer.
+inline constexpr const wchar_t* NewButton = L"&New";
+inline constexpr const wchar_t* NextButton = L"&Next";
+inline constexpr const wchar_t* CheckButton = L"&Check";
+inline constexpr const wchar_t* CalculateButton = L"&Calculate";
+inline constexpr const wchar_t* EditModeButton = L"Edit &Mode >>";
+inline constexpr const wchar_t* TestModeButton = L"Test &Mode <<";
+inline constexpr const wchar_t* StatusWelcome = L"Welcome to Fanwright!";
+inline constexpr const wchar_t* StatusEnterPoints =
+    L"Enter the number of points, then press the \"Check\" button.";
+inline constexpr const wchar_t* StatusPressNext =
+    L"Press the \"Next\" button to generate next random hand.";
+inline constexpr const wchar_t* StatusConstructHand = L"You can construct any arbitrary hand here.";
+inline constexpr const wchar_t* StatusDefineSituation =
+    L"Define winning tile type and winds (if neccessary)";
+inline constexpr const wchar_t* ScoreFormat = L"Score %d:%d";  // right answers, wrong answers
+
+
 // --- Result window -------------------------------------------------------------------------
 
 // --- Settings sheet ------------------------------------------------------------------------
@@ -19,9 +37,9 @@ inline constexpr const wchar_t* FrequencyLevels[] = {L"Never", L"Rare", L"Someti
 
 inline constexpr const wchar_t* TitleFontFace = L"MS Sans Serif";
 inline constexpr const wchar_t* MeldedSliderTip = L"Frequency of melded/concealed tiles/sets";
-inline constexpr const wchar_t* ChowTip = L"Frequency of chows in percents";
-inline constexpr const wchar_t* PungTip = L"Frequency of pungs in percents";
-inline constexpr const wchar_t* KongTip = L"Frequency of kongs in percents";
+inline constexpr const wchar_t* ChowShareTip = L"Frequency of chows in percents";
+inline constexpr const wchar_t* PungShareTip = L"Frequency of pungs in percents";
+inline constexpr const wchar_t* KongShareTip = L"Frequency of kongs in percents";
 inline constexpr const wchar_t* SpecialHandsTip =
     L"Define frequency of special, not-regular hands (Seven Pairs, Thirteen Orphans, "
     L"Greater/Lesser Honors and Knitted Tiles)";
@@ -39,12 +57,40 @@ inline constexpr const wchar_t* MinimumTip = L"Generate hand with minimum of 8 p
 inline constexpr const wchar_t* MailUrlScheme = L"mailto:";
 inline constexpr const wchar_t* ShellOpenVerb = L"open";
 
-// --- Placeholder window, until the trainer window replaces it -------------------------------
-inline constexpr const wchar_t* PlaceholderHeading =
-    L"This is Fanwright, the mahjong scoring trainer.";
-inline constexpr const wchar_t* PlaceholderBody =
-    L"Fanwright helps you practise scoring mahjong hands under the Chinese competition rules.\n\n"
-    L"The trainer window, with its test and edit modes, comes in a later version.";
-inline constexpr const wchar_t* OkButton = L"OK";
+// --- Main window: class name, control captions at creation and tooltips --------------------
+inline constexpr const wchar_t* MainWindowClass = L"DazUrevEzi";
+
+inline constexpr const wchar_t* DeclaredSetsLabel = L"Declared Sets";
+inline constexpr const wchar_t* TilesInHandLabel = L"Tiles in Hand";
+inline constexpr const wchar_t* WinningTileLabel = L"Winning Tile";
+inline constexpr const wchar_t* LastTileInGameBox = L"Last Tile in &Game";
+inline constexpr const wchar_t* LastTileOfKindBox = L"Last Tile of its &Kind";
+inline constexpr const wchar_t* ReplacementTileBox = L"Re&placement Tile";
+inline constexpr const wchar_t* RobbingTheKongBox = L"Ro&bbing the Kong";
+inline constexpr const wchar_t* PrevalentWindLabel = L"&Prevalent Wind";
+inline constexpr const wchar_t* SeatWindLabel = L"Sea&t Wind";
+inline constexpr const wchar_t* PreviousArrow = L"3";  // Marlett's left triangle
+inline constexpr const wchar_t* NextArrow = L"4";      // Marlett's right triangle
+inline constexpr const wchar_t* WallRadio = L"&Wall";
+inline constexpr const wchar_t* DiscardRadio = L"&Disc.";
+inline constexpr const wchar_t* SpinCaption = L"Spin1";
+inline constexpr const wchar_t* AddToHandGroup = L" Add to hand: ";
+inline constexpr const wchar_t* ChowRadio = L"C&how";
+inline constexpr const wchar_t* PungRadio = L"&Pung";
+inline constexpr const wchar_t* MeldedKongRadio = L"Melded &Kong";
+inline constexpr const wchar_t* ConcealedKongRadio = L"&Concealed Kong";
+inline constexpr const wchar_t* ConcealedTileRadio = L"Concealed &Tile";
+inline constexpr const wchar_t* WinningTileRadio = L"&Winning Tile";
+inline constexpr const wchar_t* ClearButton = L"Clea&r";
+
+inline constexpr const wchar_t* NewTip = L"Generate new random hand";
+inline constexpr const wchar_t* PointsTip = L"Enter points here";
+inline constexpr const wchar_t* ModeTip = L"Switch between test & edit mode";  // & shown as is
+inline constexpr const wchar_t* CheckTip = L"Calculate number of points in the hand";
+inline constexpr const wchar_t* SaveTip = L"Save hand to log-file";
+inline constexpr const wchar_t* SettingsTip = L"Open settings dialog";
+inline constexpr const wchar_t* ClearTip = L"Clear entire hand";
+inline constexpr const wchar_t* AboutTip = L"About Fanwright\u2026";
+inline constexpr const wchar_t* ChowTip = L"Add a Chow (click middle rank tile)";
 
 }  // namespace fanwright::ui::text

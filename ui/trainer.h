@@ -5,6 +5,7 @@
 
 #include "generator/settings.h"
 #include "hand/hand.h"
+#include "ui/layout.h"
 #include "ui/main_window_view.h"
 
 namespace fanwright::ui {
@@ -35,6 +36,10 @@ public:
     int wrongAnswers() const { return wrongAnswers_; }
     int shownPrevalentWind() const { return shownPrevalentWind_; }
     int shownSeatWind() const { return shownSeatWind_; }
+    // The clickable items recorded by the last paint that rebuilt them.
+    const HitTable& hitTable() const { return hitTable_; }
+    // The add mode the radios 1010..1015 show: the first checked one, NoMode when none is.
+    AddMode selectedAddMode() const;
 
 private:
     MainWindowView& view_;
@@ -45,7 +50,38 @@ private:
     int wrongAnswers_ = 0;
     int shownPrevalentWind_ = 0;
     int shownSeatWind_ = 0;
-    // The rest (hit rectangles and their dirty flag, ...) is the implementer's.
+    HitTable hitTable_;
+
+    // The main flows (trainer.cpp).
+    void nextHand();
+    void checkOrCalculate();
+    void clearHand();
+    void switchToEditMode();
+    void switchToTestMode();
+    void saveHand();
+    void onPointsChanged();
+    void emptyPointsField();
+    void enablePointsField(bool on);
+    void showScore();
+    void invalidateHand(bool withPalette);
+
+    // Editing the hand and its situation (hand_editing.cpp).
+    void selectAddMode(AddMode mode);
+    void showPrevalentWind(int picture);
+    void showSeatWind(int picture);
+    bool windsChosen() const;
+    bool winSourceChosen() const;
+    WinSource readWinSource() const;
+    void setCalculateEnabled(bool on);
+    void showHandSituation();
+    void resetSituationControls();
+    void enableSituationControls();
+    void enableWindControls(bool on);
+    void refreshEditControls(bool resetSituation, AddMode kind);
+    void onPaletteClick(int x, int y);
+    void onHandClick(int x, int y);
+    void onWinSourceClick();
+    void stepWind(int id);
 };
 
 }  // namespace fanwright::ui

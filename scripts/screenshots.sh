@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Renders the main window in a few states into PNG files under docs/: the Windows tree's
+# screenshot_scenes.exe shows the real window inside a Wine desktop on a private Xvfb and saves
+# each state; ImageMagick turns them into PNG.
+#
+#   scripts/screenshots.sh [OUTPUT_DIR]     default: docs/
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+out_dir="$(realpath -m "${1:-$FANWRIGHT_ROOT/docs}")"
+desktop="fw,1024x768"
+scenes=(test-mode edit-mode edit-complete)
+
+main() {
+    cd "$FANWRIGHT_ROOT"
+    bash scripts/setup.sh
+    say "Building the Windows tree"
+    configure_and_build windows screenshot_scenes
+    start_xvfb "${desktop#*,}"
+    use_wine_prefix "$FANWRIGHT_ROOT/build/wine-prefix"
+    keep_wine_running
+
+    local work
+    work="$(mktemp -d)"
+    at_exit "rm -rf '$work'"
+    say "Rendering the scenes"
+    (cd "$work" && timeout 120 "$WINE_RUN" explorer /desktop="$desktop" \
+        "$FANWRIGHT_ROOT/build/windows/tests/screenshot_scenes.exe") </dev/null >/dev/null 2>&1 || true
+
+    mkdir -p "$out_dir"
+    local scene
+    for scene in "${scenes[@]}"; do
+        [[ -s "$work/$scene.bmp" ]] || die "no picture of $scene"
+        /usr/bin/convert "$work/$scene.bmp" -strip "$out_dir/$scene.png"
+        echo "$out_dir/$scene.png"
+    done
+}
+
+main

@@ -1,0 +1,247 @@
+// A main window made of a table of control states, a person's actions on it written as words,
+// and what it shows read back as words: the trainer's tests are rows of both.
+#pragma once
+
+#include "hand/scoring.h"
+#include "ui/layout.h"
+#include "ui/resource_ids.h"
+#include "ui/trainer.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fanwright::ui::test {
+
+struct Drawn {
+    int picture, x, y;
+    bool greyed;
+    bool operator==(const Drawn&) const = default;
+};
+
+struct RecordingCanvas : TileCanvas {
+    std::vector<Drawn> drawn;
+    void drawTile(int picture, int x, int y, bool greyed) override
+    {
+        drawn.push_back({picture, x, y, greyed});
+    }
+};
+
+struct Control {
+    bool checked = false, enabled = true;
+    std::wstring caption;
+};
+
+class FakeMainWindow : public MainWindowView {
+public:
+    std::map<int, Control> controls;
+    int focus = 0, saveIcon = IDI_SAVE_GREY, results = 0, lastAnswer = -1, dialogs[3] = {};
+    std::wstring status[3];
+    std::map<int, int> windPictures;
+    std::vector<Rect> invalidated;
+    std::vector<int> posted;
+    CursorKind cursor = CursorKind::Arrow;
+    bool logOpen = true;
+
+    FakeMainWindow()  // the states the controls are created with
+    {
+        for (int id : {IDC_LAST_TILE_IN_GAME, IDC_LAST_TILE_OF_KIND, IDC_REPLACEMENT_TILE,
+                       IDC_ROBBING_THE_KONG, IDC_PREVALENT_LABEL, IDC_PREVALENT_PREVIOUS,
+                       IDC_PREVALENT_NEXT, IDC_SEAT_LABEL, IDC_SEAT_PREVIOUS, IDC_SEAT_NEXT,
+                       IDC_WALL, IDC_DISCARD, IDC_POINTS, IDC_POINTS_SPIN, IDC_CHECK})
+            controls[id].enabled = false;
+        controls[IDC_NEXT].caption = L"&New";
+        controls[IDC_CHECK].caption = L"&Check";
+        controls[IDC_MODE].caption = L"Edit &Mode >>";
+    }
+
+    bool isChecked(int id) const override { return control(id).checked; }
+    void setChecked(int id, bool on) override { controls[id].checked = on; }
+    bool isEnabled(int id) const override { return control(id).enabled; }
+    void setEnabled(int id, bool on) override { controls[id].enabled = on; }
+    void setCaption(int id, const wchar_t* text) override { controls[id].caption = text; }
+    void setFocus(int id) override { focus = id; }
+    bool hasFocus(int id) const override { return focus == id; }
+    void redraw(int) override {}
+    unsigned pointsValue() const override
+    {
+        const std::wstring& text = control(IDC_POINTS).caption;
+        if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos)
+            return 0;
+        return static_cast<unsigned>(std::stoul(text));
+    }
+    void setStatus(int part, const wchar_t* text) override { status[part] = text; }
+    void showWindPicture(int boxId, int picture) override { windPictures[boxId] = picture; }
+    void setSaveIcon(int iconId) override { saveIcon = iconId; }
+    void invalidate(const Rect& rect, bool) override { invalidated.push_back(rect); }
+    void postCommand(int id) override { posted.push_back(id); }
+    void setCursor(CursorKind kind) override { cursor = kind; }
+    void enterEditLayout() override {}
+    void enterTestLayout() override {}
+    void showResult(int answer, int, const ScoreResult&) override
+    {
+        ++results;
+        lastAnswer = answer;
+    }
+    void openSaveHandDialog() override { ++dialogs[0]; }
+    void openSettingsSheet() override { ++dialogs[1]; }
+    void openAboutDialog() override { ++dialogs[2]; }
+    bool logFileOpen() const override { return logOpen; }
+
+private:
+    Control control(int id) const
+    {
+        const auto found = controls.find(id);
+        return found == controls.end() ? Control{} : found->second;
+    }
+};
+
+struct Named {
+    const char* name;
+    int id;
+};
+
+inline constexpr Named radios[] = {
+    {"chow", IDC_ADD_CHOW},           {"pung", IDC_ADD_PUNG},
+    {"mkong", IDC_ADD_MELDED_KONG},   {"ckong", IDC_ADD_CONCEALED_KONG},
+    {"tile", IDC_ADD_CONCEALED_TILE}, {"win", IDC_ADD_WINNING_TILE}};
+inline constexpr Named situation[] = {{"wall", IDC_WALL},
+                                      {"disc", IDC_DISCARD},
+                                      {"game", IDC_LAST_TILE_IN_GAME},
+                                      {"kind", IDC_LAST_TILE_OF_KIND},
+                                      {"repl", IDC_REPLACEMENT_TILE},
+                                      {"rob", IDC_ROBBING_THE_KONG},
+                                      {"winds", IDC_PREVALENT_PREVIOUS}};
+inline constexpr Named buttons[] = {{"calc", IDC_CHECK},        {"next", IDC_NEXT},
+                                    {"points", IDC_POINTS},     {"check", IDC_CHECK},
+                                    {"mode", IDC_MODE},         {"save", IDC_SAVE},
+                                    {"settings", IDC_SETTINGS}, {"about", IDC_BANNER},
+                                    {"clear", IDC_CLEAR},       {"p<", IDC_PREVALENT_PREVIOUS},
+                                    {"p>", IDC_PREVALENT_NEXT}, {"s<", IDC_SEAT_PREVIOUS},
+                                    {"s>", IDC_SEAT_NEXT}};
+
+inline int idOf(std::span<const Named> table, const std::string& word)
+{
+    for (const Named& n : table) {
+        if (word == n.name)
+            return n.id;
+    }
+    return 0;
+}
+
+// The window, its trainer, and a person at the controls.
+struct Session {
+    GeneratorSettings settings;
+    FakeMainWindow view;
+    Trainer trainer{view, settings};
+
+    Session() { trainer.start(); }
+
+    // Words: a radio, situation control or button name clicks it, a tile name clicks it in the
+    // palette, "@x,y" clicks that point, "type:N" (or type:right, type:wrong) types into the
+    // points field, "enter" presses Enter, "closed-log" loses the log file.
+    void run(const std::string& script)
+    {
+        std::istringstream words(script);
+        for (std::string word; words >> word;) {
+            if (word.rfind("type:", 0) == 0)
+                type(word.substr(5));
+            else if (word == "enter")
+                command(1);
+            else if (word == "closed-log")
+                view.logOpen = false;
+            else if (word[0] == '@')
+                clickAt(std::stoi(word.substr(1)), std::stoi(word.substr(word.find(',') + 1)));
+            else if (const int id = idOf(radios, word) + idOf(buttons, word); id != 0)
+                click(id);
+            else if (const int box = idOf(std::span(situation).first(6), word); box != 0)
+                click(box);
+            else
+                clickAt(paletteTileX(tileOf(word)) + 20, paletteTileY(tileOf(word)) + 25);
+        }
+    }
+
+    // A click takes the focus; radios check themselves and clear their group, boxes toggle.
+    // Disabled controls take no clicks.
+    void click(int id)
+    {
+        if (!view.isEnabled(id))
+            return;
+        view.focus = id;
+        const bool winSource = id == IDC_WALL || id == IDC_DISCARD;
+        if (winSource || (id >= IDC_ADD_CHOW && id <= IDC_ADD_WINNING_TILE)) {
+            for (int other = winSource ? IDC_WALL : IDC_ADD_CHOW;
+                 other <= (winSource ? IDC_DISCARD : IDC_ADD_WINNING_TILE); ++other)
+                view.setChecked(other, other == id);
+        } else if (id >= IDC_LAST_TILE_IN_GAME && id <= IDC_ROBBING_THE_KONG) {
+            view.setChecked(id, !view.isChecked(id));
+        }
+        command(id);
+    }
+
+    void type(const std::string& value)
+    {
+        Hand copy = trainer.hand();
+        ScoreResult result;
+        const int total = scoreHand(copy, result);
+        const int n = value == "right" ? total : value == "wrong" ? total + 1 : std::stoi(value);
+        if (!view.isEnabled(IDC_POINTS))
+            return;
+        view.setCaption(IDC_POINTS, std::to_wstring(n).c_str());
+        trainer.onCommand(IDC_POINTS, 0x0300);
+    }
+
+    // A command, then what it posted, then the repaint of whatever it invalidated.
+    void command(int id)
+    {
+        trainer.onCommand(id, 0);
+        for (; !view.posted.empty(); view.posted.erase(view.posted.begin()))
+            trainer.onCommand(view.posted.front(), 0);
+        repaint();
+    }
+
+    void clickAt(int x, int y)
+    {
+        trainer.onLeftButtonDown(x, y);
+        repaint();
+    }
+
+    void repaint()
+    {
+        if (view.invalidated.empty())
+            return;
+        RecordingCanvas canvas;
+        trainer.paint(canvas, {0, 0, 670, 503});
+        view.invalidated.clear();
+    }
+
+    static TileId tileOf(const std::string& name)
+    {
+        TileId found = NoTile;
+        for (TileId t = FirstTile; t <= LastTile; ++t) {
+            if (tileName(t) == name)
+                found = t;
+        }
+        EXPECT_NE(found, NoTile) << name;
+        return found;
+    }
+
+    // What the window shows under one key, in the words the rows use.
+    std::string observe(const std::string& key);
+
+    // Compares every key=value pair of `expected` with what the window shows.
+    void expect(const std::string& expected)
+    {
+        std::istringstream pairs(expected);
+        for (std::string pair; pairs >> pair;) {
+            const auto eq = pair.find('=');
+            EXPECT_EQ(observe(pair.substr(0, eq)), pair.substr(eq + 1)) << pair.substr(0, eq);
+        }
+    }
+};
+
+}  // namespace fanwright::ui::test
