@@ -26,41 +26,6 @@ inline constexpr const wchar_t* StatusDefineSituation =
     L"Define winning tile type and winds (if neccessary)";
 inline constexpr const wchar_t* ScoreFormat = L"Score %d:%d";  // right answers, wrong answers
 
-
-// --- Result window -------------------------------------------------------------------------
-inline constexpr const wchar_t* ResultTitlePlain = L"Result";
-inline constexpr const wchar_t* ResultTitleRight = L"OK";
-inline constexpr const wchar_t* ResultTitleWrong = L"ERROR!";
-inline constexpr const wchar_t* ResultPoints = L"This hand has %d point(s).";
-inline constexpr const wchar_t* ResultInvalid = L"Invalid hand!";
-inline constexpr const wchar_t* ResultWrongPoints = L"This hand has %d (not %d) point(s).";
-inline constexpr const wchar_t* ResultRight = L"Right answer!";
-inline constexpr const wchar_t* ResultWaits = L"Waitings:";
-inline constexpr const wchar_t* ResultStructure = L"Structure:";
-inline constexpr const wchar_t* ResultFans = L"Fans:";
-inline constexpr const wchar_t* ResultNumberHeading = L"No";
-inline constexpr const wchar_t* ResultNameHeading = L"Name";
-inline constexpr const wchar_t* ResultQuantityHeading = L"Quantity";
-inline constexpr const wchar_t* ResultPointsHeading = L"Points";
-inline constexpr const wchar_t* ResultTotal = L"Total";
-inline constexpr const wchar_t* ResultChow = L"Chow";
-inline constexpr const wchar_t* ResultPung = L"Pung";
-inline constexpr const wchar_t* ResultKong = L"Kong";
-inline constexpr const wchar_t* ResultKnitted = L"Knitted";
-inline constexpr const wchar_t* ResultPair = L"Pair";
-inline constexpr const wchar_t* ResultThirteenOrphans = L"Thirteen Orphans";
-inline constexpr const wchar_t* ResultLesserHonors = L"Lesser Honors and Knitted Tiles";
-inline constexpr const wchar_t* ResultGreaterHonors = L"Greater Honors and Knitted Tiles";
-inline constexpr const wchar_t* ResultOk = L"OK";
-
-// --- Settings sheet ------------------------------------------------------------------------
-
-// --- Save hand dialog ----------------------------------------------------------------------
-
-// --- About dialog --------------------------------------------------------------------------
-
-
-
 // --- Main window: class name, control captions at creation and tooltips --------------------
 inline constexpr const wchar_t* MainWindowClass = L"DazUrevEzi";
 
@@ -96,5 +61,59 @@ inline constexpr const wchar_t* SettingsTip = L"Open settings dialog";
 inline constexpr const wchar_t* ClearTip = L"Clear entire hand";
 inline constexpr const wchar_t* AboutTip = L"About Fanwright\u2026";
 inline constexpr const wchar_t* ChowTip = L"Add a Chow (click middle rank tile)";
+
+// --- Result window -------------------------------------------------------------------------
+inline constexpr const wchar_t* ResultTitlePlain = L"Result";
+inline constexpr const wchar_t* ResultTitleRight = L"OK";
+inline constexpr const wchar_t* ResultTitleWrong = L"ERROR!";
+inline constexpr const wchar_t* ResultPoints = L"This hand has %d point(s).";
+inline constexpr const wchar_t* ResultInvalid = L"Invalid hand!";
+inline constexpr const wchar_t* ResultWrongPoints = L"This hand has %d (not %d) point(s).";
+inline constexpr const wchar_t* ResultRight = L"Right answer!";
+inline constexpr const wchar_t* ResultWaits = L"Waitings:";
+inline constexpr const wchar_t* ResultStructure = L"Structure:";
+inline constexpr const wchar_t* ResultFans = L"Fans:";
+inline constexpr const wchar_t* ResultNumberHeading = L"No";
+inline constexpr const wchar_t* ResultNameHeading = L"Name";
+inline constexpr const wchar_t* ResultQuantityHeading = L"Quantity";
+inline constexpr const wchar_t* ResultPointsHeading = L"Points";
+inline constexpr const wchar_t* ResultTotal = L"Total";
+inline constexpr const wchar_t* ResultChow = L"Chow";
+inline constexpr const wchar_t* ResultPung = L"Pung";
+inline constexpr const wchar_t* ResultKong = L"Kong";
+inline constexpr const wchar_t* ResultKnitted = L"Knitted";
+inline constexpr const wchar_t* ResultPair = L"Pair";
+inline constexpr const wchar_t* ResultThirteenOrphans = L"Thirteen Orphans";
+inline constexpr const wchar_t* ResultLesserHonors = L"Lesser Honors and Knitted Tiles";
+inline constexpr const wchar_t* ResultGreaterHonors = L"Greater Honors and Knitted Tiles";
+inline constexpr const wchar_t* ResultOk = L"OK";
+
+// --- Settings sheet ------------------------------------------------------------------------
+// The page's labels are in its template (resources/dialogs.rc); these are filled in by code.
+
+// The two frequency lists, indices 0..3 as stored in freqSpecial and freqFlags.
+inline constexpr const wchar_t* FrequencyLevels[] = {L"Never", L"Rare", L"Sometimes", L"Often"};
+
+inline constexpr const wchar_t* TitleFontFace = L"MS Sans Serif";
+inline constexpr const wchar_t* MeldedSliderTip = L"Frequency of melded/concealed tiles/sets";
+inline constexpr const wchar_t* ChowShareTip = L"Frequency of chows in percents";
+inline constexpr const wchar_t* PungShareTip = L"Frequency of pungs in percents";
+inline constexpr const wchar_t* KongShareTip = L"Frequency of kongs in percents";
+inline constexpr const wchar_t* SpecialHandsTip =
+    L"Define frequency of special, not-regular hands (Seven Pairs, Thirteen Orphans, "
+    L"Greater/Lesser Honors and Knitted Tiles)";
+inline constexpr const wchar_t* SpecialFansTip =
+    L"Define frequency of special fans (Last Tile in Game, Last Tile of its Kind, "
+    L"Replacement Tile, Robbing the Kong)";
+inline constexpr const wchar_t* MinimumTip = L"Generate hand with minimum of 8 points mahjong";
+
+// --- Save hand dialog ----------------------------------------------------------------------
+// Every text is in its template (resources/dialogs.rc).
+
+// --- About dialog --------------------------------------------------------------------------
+// The name, version and both addresses are in its template; the mail link's caption is the
+// bare address, opened as a mail URL.
+inline constexpr const wchar_t* MailUrlScheme = L"mailto:";
+inline constexpr const wchar_t* ShellOpenVerb = L"open";
 
 }  // namespace fanwright::ui::text
