@@ -1,0 +1,42 @@
+// The readings of a complete hand one at a time, in the order the full search finds them,
+// built from the splits of each suit instead of searched tile by tile.
+#pragma once
+
+#include "hand/hand_structure.h"
+#include "hand/suit_shapes.h"
+
+#include <cstdint>
+
+namespace fanwright {
+
+class ReadingStream {
+public:
+    // Prepares the readings of a complete hand. False when the hand needs the full search
+    // (decompose): some tile held more than four times, or a knitted straight among its tiles.
+    bool start(const Hand& hand, int waitCount);
+
+    // Makes the next reading current; false when there are no more.
+    bool next();
+
+    // The current reading, as the full search would have added it to its list.
+    const HandStructure& reading() const { return s_; }
+
+private:
+    void buildRegularReading();
+    void placeSet(SetKind kind, TileId tile);
+    void advance();
+    bool findSpecialReading();
+
+    HandStructure s_;
+    std::int32_t declaredCount_ = 0;
+    SetKind declaredKinds_[MaxSets] = {};
+    TileId declaredTiles_[MaxSets] = {};
+    std::uint8_t declaredConcealed_[MaxSets] = {};
+    std::uint8_t honorCounts_[7] = {};
+    const SuitSplit* first_[3] = {};
+    const SuitSplit* current_[3] = {};
+    bool regularLeft_ = false;  // current_ points at a combination not yet read
+    bool specialLeft_ = false;  // the whole-hand forms are still to be tried
+};
+
+}  // namespace fanwright
