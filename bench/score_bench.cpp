@@ -1,9 +1,9 @@
 // Scoring speed over 20,000 distinct generated hands and the fixed pool: scoreHand cycled
 // through the hands (mean) and each hand repeated (median), the wait search both ways, and the
 // command-line scorer's throughput on the pool file.
-#include "hand/scoring.h"
 #include "hand/waits.h"
 #include "pool.h"
+#include "scoring/scoring.h"
 #include "tools/cli/score_command.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,7 @@
 #include "hand/readings.h"
 
 #include "hand/decomposition.h"
+#include "hand/shape_tables.h"
 
 #include <cstring>
 

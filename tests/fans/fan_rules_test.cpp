@@ -3,7 +3,7 @@
 #include "fans/chow_pairs.h"
 #include "fans/fan_table.h"
 #include "hand/decomposition.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

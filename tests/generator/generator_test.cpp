@@ -2,7 +2,7 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "hand/log_code.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "seed_for_draw.h"
 #include "test_support.h"
 

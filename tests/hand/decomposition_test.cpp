@@ -1,4 +1,5 @@
 #include "hand/decomposition.h"
+#include "hand/shape_tables.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
