@@ -3,72 +3,125 @@
 #include "hand/decomposition.h"
 #include "hand/shape_tables.h"
 
+#include <array>
+#include <bit>
 #include <cstring>
+#include <utility>
 
 namespace fanwright {
 
 namespace {
 
+constexpr std::uint64_t bitOf(TileId t) { return std::uint64_t{1} << t; }
+
+constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = [] {
+    std::array<std::uint64_t, KnittedRowCount> masks{};
+    for (std::size_t r = 0; r < masks.size(); ++r) {
+        for (TileId t : knittedRows[r])
+            masks[r] |= bitOf(t);
+    }
+    return masks;
+}();
+
 // All nine tiles of a knitted row among the tiles: only the full search reads those.
-bool holdsKnittedRow(const int* counts)
+bool holdsKnittedRow(std::uint64_t held)
 {
-    for (const auto& row : knittedRows) {
-        bool all = true;
-        for (TileId t : row)
-            all = all && counts[t] > 0;
-        if (all)
+    for (std::uint64_t row : rowMasks) {
+        if ((held & row) == row)
             return true;
     }
     return false;
+}
+
+bool setSortsBefore(SetKind kindA, TileId tileA, SetKind kindB, TileId tileB)
+{
+    return kindA < kindB || (kindA == kindB && tileA < tileB);
 }
 
 }  // namespace
 
 bool ReadingStream::start(const Hand& hand, int waitCount)
 {
-    s_.buildStructure(hand, waitCount);
+    // 1. The tiles left to split: the concealed ones and the winning tile.
     int counts[TileCodes] = {};
-    for (int i = 0; i < s_.remainingCount; ++i)
-        ++counts[s_.remainingTiles[i]];
-    if (s_.setCount <= 1 && holdsKnittedRow(counts))
+    std::uint64_t held = 0;
+    bool fifthCopy = false;
+    for (int i = 0; i <= hand.concealedCount; ++i) {
+        const TileId t = i < hand.concealedCount ? hand.concealedTiles[i] : hand.winningTile;
+        fifthCopy = ++counts[t] > 4 || fifthCopy;
+        held |= bitOf(t);
+    }
+    if (fifthCopy || (hand.setCount <= 1 && holdsKnittedRow(held)))
         return false;
 
-    // 1. Each suit must split, and exactly one group (a suit or the honors) hold the pair.
+    // 2. Each suit must split, and exactly one group (a suit or the honors) hold the pair.
     int pairs = 0;
     bool splits = true;
     for (int suit = 0; suit < 3; ++suit) {
         const int* ranks = &counts[suitedTile(suit, 1)];
-        const int index = suitShapeIndex(ranks);
-        if (index < 0)
-            return false;  // a fifth copy
-        const SuitShape shape = suitShapes()[index];
-        int sum = 0;
-        for (int i = 0; i < 9; ++i)
-            sum += ranks[i];
+        const SuitShape shape = suitShapes()[heldSuitShapeIndex(ranks)];
+        const int sum = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
+                        ranks[7] + ranks[8];
         splits = splits && shape.splits();
         pairs += sum % 3 == 2 ? 1 : 0;
         first_[suit] = current_[suit] = shape.splits() ? shape.firstSplit() : nullptr;
     }
     for (TileId t = East; t <= WhiteDragon; ++t) {
         const int n = counts[t];
-        if (n > 4)
-            return false;
         splits = splits && (n == 0 || n == 2 || n == 3);
         pairs += n == 2 ? 1 : 0;
         honorCounts_[t - East] = static_cast<std::uint8_t>(n);
     }
     regularLeft_ = splits && pairs == 1;
-    specialLeft_ = s_.setCount == 0;
-
-    // 2. What every reading shares: the declared sets, and the counters of the 14 tiles.
-    declaredCount_ = s_.setCount;
-    for (int i = 0; i < s_.setCount; ++i) {
-        declaredKinds_[i] = s_.setKinds[i];
-        declaredTiles_[i] = s_.setTiles[i];
-        declaredConcealed_[i] = s_.setConcealed[i];
-    }
-    s_.computeCounts();
+    specialLeft_ = hand.setCount == 0;
+    if (!regularLeft_ && !specialLeft_)
+        return true;
+    prepareStructure(hand, waitCount);
     return true;
+}
+
+// What every reading shares, as buildStructure and computeCounts would leave it.
+void ReadingStream::prepareStructure(const Hand& hand, int waitCount)
+{
+    static_cast<Hand&>(s_) = hand;
+    s_.form = NoForm;
+    s_.pairTile = NoTile;
+    s_.winningSet = -1;
+    s_.waitCount = waitCount;
+    s_.remainingCount = hand.concealedCount + 1;
+
+    // Declared sets by (kind, tile), equal sets in their declared order.
+    declaredCount_ = hand.setCount;
+    for (int i = 0; i < hand.setCount; ++i) {
+        const SetKind kind = hand.setKinds[i];
+        declaredKinds_[i] = kind == MeldedKong || kind == ConcealedKong ? Kong : kind;
+        declaredTiles_[i] = hand.setTiles[i];
+        declaredConcealed_[i] = kind == ConcealedKong ? 1 : 0;
+        for (int j = i; j > 0 && setSortsBefore(declaredKinds_[j], declaredTiles_[j],
+                                                declaredKinds_[j - 1], declaredTiles_[j - 1]);
+             --j) {
+            std::swap(declaredKinds_[j], declaredKinds_[j - 1]);
+            std::swap(declaredTiles_[j], declaredTiles_[j - 1]);
+            std::swap(declaredConcealed_[j], declaredConcealed_[j - 1]);
+        }
+    }
+
+    // The 14 tiles counted, by suit, and sorted.
+    std::memset(s_.suitCounts, 0, sizeof s_.suitCounts);
+    std::memset(s_.tileCounts, 0, sizeof s_.tileCounts);
+    std::uint64_t all = 0;
+    for (int i = 0; i < hand.tileCount; ++i) {
+        ++s_.tileCounts[hand.tiles[i]];
+        all |= bitOf(hand.tiles[i]);
+    }
+    int n = 0;
+    for (; all != 0; all &= all - 1) {
+        const TileId t = std::countr_zero(all);
+        for (int k = 0; k < s_.tileCounts[t]; ++k)
+            s_.tiles[n++] = t;
+        if (isSuited(t))
+            s_.suitCounts[suitOf(t)] += s_.tileCounts[t];
+    }
 }
 
 bool ReadingStream::next()
@@ -148,6 +201,7 @@ void ReadingStream::advance()
 // Tried last, on all 14 tiles, in the search's order; at most one of them can hold.
 bool ReadingStream::findSpecialReading()
 {
+    std::memcpy(s_.remainingTiles, s_.tiles, sizeof s_.tiles);  // nothing is declared here
     s_.setCount = 0;
     s_.pairTile = NoTile;
     s_.winningSet = -1;

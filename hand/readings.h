@@ -22,6 +22,7 @@ public:
     const HandStructure& reading() const { return s_; }
 
 private:
+    void prepareStructure(const Hand& hand, int waitCount);
     void buildRegularReading();
     void placeSet(SetKind kind, TileId tile);
     void advance();

@@ -51,6 +51,41 @@ constexpr ShapeOffsets makeShapeOffsets()
 inline constexpr ShapeOffsets shapeOffsets = makeShapeOffsets();
 static_assert(shapesWithin(9, SuitTileLimit) == SuitShapeCount);
 
+// The number split in two lookups: ranks 1-5 by their counts in base 5, ranks 6-9 by theirs
+// and by the tiles ranks 1-5 leave.
+struct HalfShapeTerms {
+    std::array<std::int32_t, 3125> low{};
+    std::array<std::array<std::int32_t, 625>, SuitTileLimit + 1> high{};
+};
+
+constexpr HalfShapeTerms makeHalfShapeTerms()
+{
+    HalfShapeTerms t;
+    for (int key = 0; key < 3125; ++key) {
+        int left = SuitTileLimit, sum = 0;
+        for (int i = 0, k = key; i < 5; ++i, k /= 5) {
+            const int n = k % 5;
+            sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
+            left = left > n ? left - n : 0;
+        }
+        t.low[static_cast<std::size_t>(key)] = sum;
+    }
+    for (int start = 0; start <= SuitTileLimit; ++start) {
+        for (int key = 0; key < 625; ++key) {
+            int left = start, sum = 0;
+            for (int i = 5, k = key; i < 9; ++i, k /= 5) {
+                const int n = k % 5;
+                sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
+                left = left > n ? left - n : 0;
+            }
+            t.high[static_cast<std::size_t>(start)][static_cast<std::size_t>(key)] = sum;
+        }
+    }
+    return t;
+}
+
+inline constexpr HalfShapeTerms halfShapeTerms = makeHalfShapeTerms();
+
 }  // namespace detail
 
 // Number of the shape, or -1 when a count exceeds 4 or the suit holds more than 14 tiles.
@@ -65,6 +100,17 @@ inline int suitShapeIndex(const int* ranks)
         left -= n;
     }
     return index;
+}
+
+// The same for a shape known to be numbered: no count above 4, at most 14 tiles.
+inline int heldSuitShapeIndex(const int* r)
+{
+    const int low = r[0] + 5 * (r[1] + 5 * (r[2] + 5 * (r[3] + 5 * r[4])));
+    const int high = r[5] + 5 * (r[6] + 5 * (r[7] + 5 * r[8]));
+    const int left = SuitTileLimit - (r[0] + r[1] + r[2] + r[3] + r[4]);
+    return detail::halfShapeTerms.low[static_cast<std::size_t>(low)] +
+           detail::halfShapeTerms
+               .high[static_cast<std::size_t>(left)][static_cast<std::size_t>(high)];
 }
 
 // One way a suit splits, its sets in the order the full search forms them. Five bits per set:

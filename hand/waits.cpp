@@ -137,11 +137,16 @@ WaitList findWaits(const Hand& hand)
 {
     Held h;
     h.count = hand.concealedCount;
+    bool fifthCopy = false;
     for (int i = 0; i < hand.concealedCount; ++i) {
         const TileId t = hand.concealedTiles[i];
-        ++h.c[at(t)];
+        fifthCopy = ++h.c[at(t)] > 4 || fifthCopy;
         h.tiles |= bitOf(t);
         h.odd ^= bitOf(t);
+    }
+    if (fifthCopy) {
+        Hand copy = hand;  // only the full search knows what more than four copies make
+        return findWaitsBySearch(copy);
     }
     SuitShape shapes[3];
     int sums[3];
@@ -149,12 +154,7 @@ WaitList findWaits(const Hand& hand)
         const int* ranks = &h.c[at(suitedTile(s, 1))];
         sums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
                   ranks[7] + ranks[8];
-        const int index = suitShapeIndex(ranks);
-        if (index < 0) {
-            Hand copy = hand;  // more than four of a tile: only the full search knows
-            return findWaitsBySearch(copy);
-        }
-        shapes[s] = suitShapes()[index];
+        shapes[s] = suitShapes()[heldSuitShapeIndex(ranks)];
     }
 
     std::uint64_t found = regularWaits(h, shapes, sums) | specialWaits(h, hand.setCount);
