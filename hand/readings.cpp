@@ -33,44 +33,63 @@ bool holdsKnittedRow(std::uint64_t held)
     return false;
 }
 
-bool setSortsBefore(SetKind kindA, TileId tileA, SetKind kindB, TileId tileB)
+// A set while a reading is built, as one code: kind and tile in the high bits, so that codes
+// sort as sets do, and below them whether the set is concealed and took the winning tile.
+constexpr std::uint32_t ConcealedSet = 1, WinningSet = 2;
+
+constexpr std::uint32_t setCode(SetKind kind, TileId tile, std::uint32_t flags)
 {
-    return kindA < kindB || (kindA == kindB && tileA < tileB);
+    return static_cast<std::uint32_t>(kind) << 16 | static_cast<std::uint32_t>(tile) << 8 | flags;
+}
+
+// Stable, as the search inserts a set after those equal to it.
+void sortSets(std::uint32_t* codes, int n)
+{
+    for (int i = 1; i < n; ++i) {
+        const std::uint32_t code = codes[i];
+        int j = i;
+        for (; j > 0 && (codes[j - 1] >> 8) > (code >> 8); --j)
+            codes[j] = codes[j - 1];
+        codes[j] = code;
+    }
 }
 
 }  // namespace
 
 bool ReadingStream::start(const Hand& hand, int waitCount)
 {
-    // 1. The tiles left to split: the concealed ones and the winning tile.
-    int counts[TileCodes] = {};
-    std::uint64_t held = 0;
-    bool fifthCopy = false;
-    for (int i = 0; i <= hand.concealedCount; ++i) {
-        const TileId t = i < hand.concealedCount ? hand.concealedTiles[i] : hand.winningTile;
-        fifthCopy = ++counts[t] > 4 || fifthCopy;
-        held |= bitOf(t);
-    }
-    if (fifthCopy || (hand.setCount <= 1 && holdsKnittedRow(held)))
+    HeldTiles held;
+    held.countConcealed(hand);
+    held.add(hand.winningTile);
+    return start(hand, held, waitCount);
+}
+
+bool ReadingStream::start(const Hand& hand, const HeldTiles& held, int waitCount)
+{
+    // 1. Only the full search reads more than four copies, or a knitted row held whole.
+    if (held.fifthCopy || (hand.setCount <= 1 && holdsKnittedRow(held.kinds)))
         return false;
 
     // 2. Each suit must split, and exactly one group (a suit or the honors) hold the pair.
     int pairs = 0;
     bool splits = true;
     for (int suit = 0; suit < 3; ++suit) {
-        const int* ranks = &counts[suitedTile(suit, 1)];
-        const SuitShape shape = suitShapes()[heldSuitShapeIndex(ranks)];
-        const int sum = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
-                        ranks[7] + ranks[8];
+        const SuitShape shape = held.shapes[suit];
         splits = splits && shape.splits();
-        pairs += sum % 3 == 2 ? 1 : 0;
+        pairs += held.suitSums[suit] % 3 == 2 ? 1 : 0;
         first_[suit] = current_[suit] = shape.splits() ? shape.firstSplit() : nullptr;
     }
-    for (TileId t = East; t <= WhiteDragon; ++t) {
-        const int n = counts[t];
-        splits = splits && (n == 0 || n == 2 || n == 3);
+    honorPungCount_ = 0;
+    honorPair_ = NoTile;
+    for (std::uint64_t honors = held.kinds >> East; honors != 0; honors &= honors - 1) {
+        const TileId t = East + std::countr_zero(honors);
+        const int n = held.counts[static_cast<std::size_t>(t)];
+        splits = splits && (n == 2 || n == 3);
         pairs += n == 2 ? 1 : 0;
-        honorCounts_[t - East] = static_cast<std::uint8_t>(n);
+        if (n == 2)
+            honorPair_ = t;
+        else if (n == 3 && honorPungCount_ < 4)
+            honorPungs_[honorPungCount_++] = t;
     }
     regularLeft_ = splits && pairs == 1;
     specialLeft_ = hand.setCount == 0;
@@ -83,10 +102,10 @@ bool ReadingStream::start(const Hand& hand, int waitCount)
 // What every reading shares, as buildStructure and computeCounts would leave it.
 void ReadingStream::prepareStructure(const Hand& hand, int waitCount)
 {
+    if (!fresh_)
+        s_ = HandStructure{};
+    fresh_ = false;
     static_cast<Hand&>(s_) = hand;
-    s_.form = NoForm;
-    s_.pairTile = NoTile;
-    s_.winningSet = -1;
     s_.waitCount = waitCount;
     s_.remainingCount = hand.concealedCount + 1;
 
@@ -94,34 +113,30 @@ void ReadingStream::prepareStructure(const Hand& hand, int waitCount)
     declaredCount_ = hand.setCount;
     for (int i = 0; i < hand.setCount; ++i) {
         const SetKind kind = hand.setKinds[i];
-        declaredKinds_[i] = kind == MeldedKong || kind == ConcealedKong ? Kong : kind;
-        declaredTiles_[i] = hand.setTiles[i];
-        declaredConcealed_[i] = kind == ConcealedKong ? 1 : 0;
-        for (int j = i; j > 0 && setSortsBefore(declaredKinds_[j], declaredTiles_[j],
-                                                declaredKinds_[j - 1], declaredTiles_[j - 1]);
-             --j) {
-            std::swap(declaredKinds_[j], declaredKinds_[j - 1]);
-            std::swap(declaredTiles_[j], declaredTiles_[j - 1]);
-            std::swap(declaredConcealed_[j], declaredConcealed_[j - 1]);
-        }
+        const bool kong = kind == MeldedKong || kind == ConcealedKong;
+        declaredSets_[i] =
+            setCode(kong ? Kong : kind, hand.setTiles[i], kind == ConcealedKong ? ConcealedSet : 0);
     }
+    sortSets(declaredSets_, declaredCount_);
 
-    // The 14 tiles counted, by suit, and sorted.
-    std::memset(s_.suitCounts, 0, sizeof s_.suitCounts);
-    std::memset(s_.tileCounts, 0, sizeof s_.tileCounts);
+    // The 14 tiles counted, by suit, and sorted: each kind written four times, the next
+    // kind written over the copies it does not have.
     std::uint64_t all = 0;
     for (int i = 0; i < hand.tileCount; ++i) {
         ++s_.tileCounts[hand.tiles[i]];
         all |= bitOf(hand.tiles[i]);
     }
+    TileId sorted[MaxTiles + 3];
     int n = 0;
     for (; all != 0; all &= all - 1) {
         const TileId t = std::countr_zero(all);
-        for (int k = 0; k < s_.tileCounts[t]; ++k)
-            s_.tiles[n++] = t;
+        const int copies = s_.tileCounts[t];
+        sorted[n] = sorted[n + 1] = sorted[n + 2] = sorted[n + 3] = t;
+        n += copies < 4 ? copies : 4;
         if (isSuited(t))
-            s_.suitCounts[suitOf(t)] += s_.tileCounts[t];
+            s_.suitCounts[suitOf(t)] += copies;
     }
+    std::memcpy(s_.tiles, sorted, sizeof s_.tiles);
 }
 
 bool ReadingStream::next()
@@ -138,51 +153,68 @@ bool ReadingStream::next()
     return false;
 }
 
-// Sets enter in the order the search forms them: bamboo, characters, dots, then the honors'
-// pungs. The first set holding the winning tile's code takes it.
+// Sets enter in the order the search forms them: the declared ones, then bamboo, characters,
+// dots and the honors' pungs, each after the sets equal to it. The first set holding the
+// winning tile's code takes it.
 void ReadingStream::buildRegularReading()
 {
-    s_.setCount = declaredCount_;
-    std::memcpy(s_.setKinds, declaredKinds_, sizeof declaredKinds_);
-    std::memcpy(s_.setTiles, declaredTiles_, sizeof declaredTiles_);
-    std::memcpy(s_.setConcealed, declaredConcealed_, sizeof declaredConcealed_);
-    s_.winningSet = -1;
-    s_.pairTile = NoTile;
+    std::uint32_t codes[MaxSets];
+    const int n = gatherSets(codes);
+    sortSets(codes, n);
+    writeSets(codes, n);
+    s_.pairTile = honorPair_;
+    for (int suit = 0; suit < 3; ++suit) {
+        if (current_[suit]->hasPair())
+            s_.pairTile = suitedTile(suit, current_[suit]->pairRankIndex() + 1);
+    }
+    s_.form = Regular;
     s_.remainingCount = 0;  // every tile goes into a set or the pair
+}
+
+int ReadingStream::gatherSets(std::uint32_t* codes) const
+{
+    std::memcpy(codes, declaredSets_, sizeof declaredSets_);
+    int n = declaredCount_;
+    bool winningPlaced = false;
+    const auto place = [&](SetKind kind, TileId tile) {
+        const TileId low = kind == Chow ? tile - 1 : tile, high = kind == Chow ? tile + 1 : tile;
+        std::uint32_t flags = ConcealedSet;
+        if (!winningPlaced && s_.winningTile >= low && s_.winningTile <= high) {
+            winningPlaced = true;
+            flags = WinningSet | (s_.winSource == SelfDrawn ? ConcealedSet : 0);
+        }
+        codes[n++] = setCode(kind, tile, flags);
+    };
     for (int suit = 0; suit < 3; ++suit) {
         const SuitSplit split = *current_[suit];
         for (int i = 0; i < split.setCount(); ++i)
-            placeSet(split.isPung(i) ? Pung : Chow, suitedTile(suit, split.rankIndex(i) + 1));
-        if (split.hasPair())
-            s_.pairTile = suitedTile(suit, split.pairRankIndex() + 1);
+            place(split.isPung(i) ? Pung : Chow, suitedTile(suit, split.rankIndex(i) + 1));
     }
-    for (int h = 0; h < 7; ++h) {
-        if (honorCounts_[h] == 3)
-            placeSet(Pung, East + h);
-        else if (honorCounts_[h] == 2)
-            s_.pairTile = East + h;
-    }
-    s_.form = Regular;
-
-    std::memset(s_.kindCounts, 0, sizeof s_.kindCounts);
-    std::memset(s_.chowCounts, 0, sizeof s_.chowCounts);
-    std::memset(s_.pungCounts, 0, sizeof s_.pungCounts);
-    for (int i = 0; i < s_.setCount; ++i) {
-        ++s_.kindCounts[s_.setKinds[i]];
-        if (s_.setKinds[i] == Chow)
-            ++s_.chowCounts[s_.setTiles[i]];
-        else
-            ++s_.pungCounts[s_.setTiles[i]];
-    }
+    for (int h = 0; h < honorPungCount_; ++h)
+        place(Pung, honorPungs_[h]);
+    return n;
 }
 
-void ReadingStream::placeSet(SetKind kind, TileId tile)
+// The sets and their counts, the previous reading's counts taken back first.
+void ReadingStream::writeSets(const std::uint32_t* codes, int n)
 {
-    const TileId low = kind == Chow ? tile - 1 : tile, high = kind == Chow ? tile + 1 : tile;
-    if (s_.winningSet == -1 && s_.winningTile >= low && s_.winningTile <= high)
-        s_.setWinningSet(s_.insertSet(kind, tile, s_.winSource == SelfDrawn));
-    else
-        s_.insertSet(kind, tile, true);
+    for (int i = 0; i < s_.setCount && s_.form == Regular; ++i) {
+        --s_.kindCounts[s_.setKinds[i]];
+        --(s_.setKinds[i] == Chow ? s_.chowCounts : s_.pungCounts)[s_.setTiles[i]];
+    }
+    s_.setCount = n;
+    s_.winningSet = -1;
+    for (int i = 0; i < n; ++i) {
+        const auto kind = static_cast<SetKind>(codes[i] >> 16);
+        const auto tile = static_cast<TileId>((codes[i] >> 8) & 0xFF);
+        s_.setKinds[i] = kind;
+        s_.setTiles[i] = tile;
+        s_.setConcealed[i] = static_cast<std::uint8_t>(codes[i] & ConcealedSet);
+        if ((codes[i] & WinningSet) != 0)
+            s_.winningSet = i;
+        ++s_.kindCounts[kind];
+        ++(kind == Chow ? s_.chowCounts : s_.pungCounts)[tile];
+    }
 }
 
 // The dots' splits turn fastest and the bamboo's slowest, as the search nests them.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hand/hand_structure.h"
+#include "hand/held_tiles.h"
 #include "hand/suit_shapes.h"
 
 #include <cstdint>
@@ -15,6 +16,9 @@ public:
     // (decompose): some tile held more than four times, or a knitted straight among its tiles.
     bool start(const Hand& hand, int waitCount);
 
+    // The same from the hand's concealed tiles and its winning tile counted already.
+    bool start(const Hand& hand, const HeldTiles& held, int waitCount);
+
     // Makes the next reading current; false when there are no more.
     bool next();
 
@@ -24,16 +28,18 @@ public:
 private:
     void prepareStructure(const Hand& hand, int waitCount);
     void buildRegularReading();
-    void placeSet(SetKind kind, TileId tile);
+    int gatherSets(std::uint32_t* codes) const;
+    void writeSets(const std::uint32_t* codes, int n);
     void advance();
     bool findSpecialReading();
 
     HandStructure s_;
+    bool fresh_ = true;  // s_ as constructed: every count still 0
     std::int32_t declaredCount_ = 0;
-    SetKind declaredKinds_[MaxSets] = {};
-    TileId declaredTiles_[MaxSets] = {};
-    std::uint8_t declaredConcealed_[MaxSets] = {};
-    std::uint8_t honorCounts_[7] = {};
+    std::uint32_t declaredSets_[MaxSets] = {};  // set codes, sorted
+    std::int32_t honorPungCount_ = 0;
+    TileId honorPungs_[4] = {};
+    TileId honorPair_ = NoTile;
     const SuitSplit* first_[3] = {};
     const SuitSplit* current_[3] = {};
     bool regularLeft_ = false;  // current_ points at a combination not yet read

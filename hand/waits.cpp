@@ -1,6 +1,7 @@
 #include "hand/waits.h"
 
 #include "hand/decomposition.h"
+#include "hand/held_tiles.h"
 #include "hand/shape.h"
 #include "hand/shape_tables.h"
 #include "hand/suit_shapes.h"
@@ -38,23 +39,15 @@ constexpr std::array<std::uint64_t, KnittedRowCount> makeRowMasks()
 
 constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
 
-// The 13 concealed tiles as counts, which codes are held and which an odd number of times.
-struct Held {
-    TileCounts c{};
-    std::uint64_t tiles = 0;
-    std::uint64_t odd = 0;
-    int count = 0;
-};
-
 // Which tiles complete the held tiles into sets and a pair. The three suits and the honors are
 // independent groups: each must form sets, and exactly one of them also the pair. A tile
 // changes one group only; the table of suit shapes knows which tiles complete a suit.
-std::uint64_t regularWaits(const Held& h, const SuitShape* shapes, const int* sums)
+std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const int* sums)
 {
     int honorSingles = 0, honorPairs = 0;
     for (TileId t = East; t <= WhiteDragon; ++t) {
-        honorSingles += h.c[at(t)] % 3 == 1 ? 1 : 0;
-        honorPairs += h.c[at(t)] % 3 == 2 ? 1 : 0;
+        honorSingles += h.counts[at(t)] % 3 == 1 ? 1 : 0;
+        honorPairs += h.counts[at(t)] % 3 == 2 ? 1 : 0;
     }
     bool fine[3];
     int pairs[3];
@@ -75,7 +68,7 @@ std::uint64_t regularWaits(const Held& h, const SuitShape* shapes, const int* su
     // An honor completes the hand when it leaves no single and exactly one pair in all.
     const int suitPairs = pairs[0] + pairs[1] + pairs[2];
     for (TileId t = East; t <= WhiteDragon; ++t) {
-        const int before = h.c[at(t)] % 3, after = (before + 1) % 3;
+        const int before = h.counts[at(t)] % 3, after = (before + 1) % 3;
         const int singles = honorSingles - (before == 1) + (after == 1);
         const int allPairs = honorPairs - (before == 2) + (after == 2) + suitPairs;
         found |= singles == 0 && allPairs == 1 ? bitOf(t) : 0;
@@ -85,13 +78,13 @@ std::uint64_t regularWaits(const Held& h, const SuitShape* shapes, const int* su
 
 // Trial tiles that may complete a knitted straight: a row held whole lets any tile try (for
 // the set or pair beside it), a row missing one tile lets that tile try.
-std::uint64_t knittedTrials(const Held& h, int declaredSets)
+std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
 {
     std::uint64_t trials = 0;
     if (declaredSets > 1)
         return trials;
     for (std::uint64_t row : rowMasks) {
-        const std::uint64_t missing = row & ~h.tiles;
+        const std::uint64_t missing = row & ~h.kinds;
         if (missing == 0)
             return ~std::uint64_t{0};
         if (std::popcount(missing) == 1)
@@ -104,25 +97,25 @@ std::uint64_t knittedTrials(const Held& h, int declaredSets)
 // one tile held an odd number of times; thirteen orphans on every orphan once all are held, or
 // on the one missing beside a doubled one; the honors-and-knitted hands, all tiles different,
 // on a new honor while fewer than five are held, else on a new tile of their knitted row.
-std::uint64_t specialWaits(const Held& h, int declaredSets)
+std::uint64_t specialWaits(const HeldTiles& h, int declaredSets)
 {
     if (declaredSets > 0)
         return 0;
     std::uint64_t waits = std::popcount(h.odd) == 1 ? h.odd : 0;
-    const bool orphansOnly = (h.tiles & ~orphanBits) == 0;
-    if (orphansOnly && h.tiles == orphanBits)
+    const bool orphansOnly = (h.kinds & ~orphanBits) == 0;
+    if (orphansOnly && h.kinds == orphanBits)
         waits |= orphanBits;
-    else if (orphansOnly && std::popcount(h.tiles) == 12)
-        waits |= orphanBits & ~h.tiles;
-    const int heldHonors = std::popcount(h.tiles & honorBits);
-    if (std::popcount(h.tiles) != h.count || heldHonors < 4)
+    else if (orphansOnly && std::popcount(h.kinds) == 12)
+        waits |= orphanBits & ~h.kinds;
+    const int heldHonors = std::popcount(h.kinds & honorBits);
+    if (std::popcount(h.kinds) != h.count || heldHonors < 4)
         return waits;
     for (std::uint64_t row : rowMasks) {
-        if ((h.tiles & ~honorBits & ~row) != 0)
+        if ((h.kinds & ~honorBits & ~row) != 0)
             continue;  // a suited tile outside this row
-        waits |= honorBits & ~h.tiles;
+        waits |= honorBits & ~h.kinds;
         if (heldHonors >= 5)
-            waits |= row & ~h.tiles;
+            waits |= row & ~h.kinds;
         return waits;
     }
     return waits;
@@ -135,35 +128,30 @@ constexpr std::uint64_t allTileBits = ((std::uint64_t{1} << TileCodes) - 1) & ~s
 
 WaitList findWaits(const Hand& hand)
 {
-    Held h;
-    h.count = hand.concealedCount;
-    bool fifthCopy = false;
-    for (int i = 0; i < hand.concealedCount; ++i) {
-        const TileId t = hand.concealedTiles[i];
-        fifthCopy = ++h.c[at(t)] > 4 || fifthCopy;
-        h.tiles |= bitOf(t);
-        h.odd ^= bitOf(t);
-    }
-    if (fifthCopy) {
+    HeldTiles held;
+    held.countConcealed(hand);
+    return findWaits(hand, held);
+}
+
+WaitList findWaits(const Hand& hand, const HeldTiles& held)
+{
+    if (held.fifthCopy) {
         Hand copy = hand;  // only the full search knows what more than four copies make
+        copy.clearWinningTile();
         return findWaitsBySearch(copy);
     }
-    SuitShape shapes[3];
-    int sums[3];
-    for (int s = 0; s < 3; ++s) {
-        const int* ranks = &h.c[at(suitedTile(s, 1))];
-        sums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
-                  ranks[7] + ranks[8];
-        shapes[s] = suitShapes()[heldSuitShapeIndex(ranks)];
-    }
-
-    std::uint64_t found = regularWaits(h, shapes, sums) | specialWaits(h, hand.setCount);
-    const std::uint64_t knitted = knittedTrials(h, hand.setCount);
-    for (std::uint64_t trials = knitted & ~found & allTileBits; trials != 0; trials &= trials - 1) {
-        const TileId t = std::countr_zero(trials);
-        ++h.c[at(t)];
-        found |= formsKnittedShape(h.c) ? bitOf(t) : 0;
-        --h.c[at(t)];
+    std::uint64_t found =
+        regularWaits(held, held.shapes, held.suitSums) | specialWaits(held, hand.setCount);
+    const std::uint64_t knitted = knittedTrials(held, hand.setCount);
+    if ((knitted & ~found & allTileBits) != 0) {
+        TileCounts counts = held.counts;
+        for (std::uint64_t trials = knitted & ~found & allTileBits; trials != 0;
+             trials &= trials - 1) {
+            const TileId t = std::countr_zero(trials);
+            ++counts[at(t)];
+            found |= formsKnittedShape(counts) ? bitOf(t) : 0;
+            --counts[at(t)];
+        }
     }
     WaitList waits;
     for (; found != 0; found &= found - 1)

@@ -2,6 +2,7 @@
 
 #include "fans/evaluation.h"
 #include "hand/decomposition.h"
+#include "hand/held_tiles.h"
 #include "hand/readings.h"
 
 #include <algorithm>
@@ -83,6 +84,20 @@ void considerSearchedReadings(BestReading& best, const Hand& hand, int waitCount
         best.consider(readings.list()[i]);
 }
 
+// As taking the winning tile out and putting it back leaves the tile list: its first copy
+// moved to the end.
+void moveWinningTileLast(Hand& hand)
+{
+    int i = 0;
+    while (i < hand.tileCount && hand.tiles[i] != hand.winningTile)
+        ++i;
+    if (i == hand.tileCount)
+        return;
+    for (; i + 1 < hand.tileCount; ++i)
+        hand.tiles[i] = hand.tiles[i + 1];
+    hand.tiles[hand.tileCount - 1] = hand.winningTile;
+}
+
 }  // namespace
 
 void clearResult(ScoreResult& result)
@@ -99,17 +114,18 @@ int scoreHand(Hand& hand, ScoreResult& result)
     if (!hand.isComplete())
         return 0;
 
-    // 1. Waits: the hand without its winning tile, every tile code tried in its place.
-    const TileId winningTile = hand.winningTile;
-    hand.clearWinningTile();
-    const WaitList waits = findWaits(hand);
-    hand.setWinningTile(winningTile);
+    // 1. Waits: the concealed tiles without the winning tile, counted once for the readings too.
+    HeldTiles held;
+    held.countConcealed(hand);
+    const WaitList waits = findWaits(hand, held);
+    held.add(hand.winningTile);
+    moveWinningTileLast(hand);
 
     // 2. Every reading of the real hand, each carrying the number of waits, in the order of
     //    the full search; the best is kept.
     BestReading best;
     ReadingStream stream;
-    if (stream.start(hand, waits.count)) {
+    if (stream.start(hand, held, waits.count)) {
         while (stream.next())
             best.consider(stream.reading());
     } else {
