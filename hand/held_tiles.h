@@ -16,8 +16,8 @@ struct HeldTiles {
     std::uint64_t odd = 0;    // bit t: tile t is held an odd number of times
     int count = 0;
     bool fifthCopy = false;  // some tile more than four times: the table does not number it
-    int suitSums[3] = {};
-    SuitShape shapes[3];  // empty while fifthCopy
+    int suitSums[3] = {};    // tiles of each suit; both left empty while fifthCopy
+    SuitShape shapes[3];
 
     // The hand's concealed tiles, without its winning tile.
     void countConcealed(const Hand& hand)
@@ -43,8 +43,6 @@ private:
         kinds |= bit;
         odd ^= bit;
         ++count;
-        if (isSuited(t))
-            ++suitSums[suitOf(t)];
     }
 
     void lookUpShapes()
@@ -57,6 +55,8 @@ private:
     {
         const int* ranks = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
         shapes[s] = suitShapes()[heldSuitShapeIndex(ranks)];
+        suitSums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
+                      ranks[7] + ranks[8];
     }
 };
 
