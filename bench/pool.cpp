@@ -1,11 +1,16 @@
 #include "pool.h"
 
+#include "generator/generator.h"
+#include "generator/random.h"
+#include "generator/settings.h"
 #include "hand/log_code.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <unordered_set>
 
 namespace fanwright::bench {
 
@@ -35,12 +40,37 @@ Pool readPool()
     return pool;
 }
 
+std::vector<Hand> dealDistinctHands()
+{
+    constexpr std::size_t Distinct = 20000;
+    seedRandom(12);
+    std::vector<Hand> hands;
+    std::unordered_set<std::string> seen;
+    Hand hand;
+    while (hands.size() < Distinct) {
+        generateHand(hand, GeneratorSettings{});
+        if (seen.insert(hand.toLogText()).second)
+            hands.push_back(hand);
+    }
+    return hands;
+}
+
 }  // namespace
 
 const Pool& pool()
 {
     static const Pool thePool = readPool();
     return thePool;
+}
+
+}  // namespace fanwright::bench
+
+namespace fanwright::bench {
+
+const std::vector<Hand>& generatedPool()
+{
+    static const std::vector<Hand> hands = dealDistinctHands();
+    return hands;
 }
 
 }  // namespace fanwright::bench

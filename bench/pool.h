@@ -1,4 +1,4 @@
-// The fixed pool of complete hands the benchmarks run over.
+// The pools of complete hands the benchmarks run over.
 #pragma once
 
 #include "hand/hand.h"
@@ -13,7 +13,11 @@ struct Pool {
     std::vector<Hand> hands;
 };
 
-// Reads the pool once; aborts with a message when the file is missing or holds a bad line.
+// Reads the fixed pool once; aborts with a message when the file is missing or holds a bad line.
 const Pool& pool();
+
+// 20,000 distinct hands of the default settings from a fixed seed, dealt once. Cycling through
+// them keeps neither tables nor branches warm, as a batch of real hands would not.
+const std::vector<Hand>& generatedPool();
 
 }  // namespace fanwright::bench

@@ -1,6 +1,6 @@
-// Scoring speed over the fixed pool of hands: scoreHand per hand (mean and median), the wait
-// search both ways, and the command-line scorer's throughput on the pool file.
-#include "hand/decomposition.h"
+// Scoring speed over 20,000 distinct generated hands and the fixed pool: scoreHand cycled
+// through the hands (mean) and each hand repeated (median), the wait search both ways, and the
+// command-line scorer's throughput on the pool file.
 #include "hand/waits.h"
 #include "pool.h"
 #include "scoring/scoring.h"
@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <sstream>
 #include <vector>
 
@@ -17,20 +18,50 @@ namespace fanwright::bench {
 
 namespace {
 
-// Sum of all totals over the pool: changes whenever any hand scores differently.
-long long poolSignature()
+const std::vector<Hand>& filePool() { return pool().hands; }
+
+// Sum of all totals over a pool: changes whenever any hand scores differently.
+long long totalsSignature(const std::vector<Hand>& pool)
 {
     long long sum = 0;
-    for (Hand hand : pool().hands) {
+    for (Hand hand : pool) {
         ScoreResult result;
         sum += scoreHand(hand, result);
     }
     return sum;
 }
 
-void scoreHandOverThePool(benchmark::State& state)
+// FNV-1a over every field of every result that was filled: changes whenever any reading,
+// wait or fan count does. 32 bits, so that the counter's double holds it exactly.
+double resultsSignature(const std::vector<Hand>& pool)
 {
-    std::vector<Hand> hands = pool().hands;
+    std::uint32_t hash = 2166136261u;
+    auto mix = [&hash](std::int32_t value) {
+        hash = (hash ^ static_cast<std::uint32_t>(value)) * 16777619u;
+    };
+    for (Hand hand : pool) {
+        ScoreResult r;
+        mix(scoreHand(hand, r));
+        mix(r.form);
+        mix(r.setCount);
+        for (int i = 0; i < r.setCount; ++i) {
+            mix(r.setKinds[i]);
+            mix(r.setTiles[i]);
+        }
+        mix(r.pairTile);
+        mix(r.waitCount);
+        for (int i = 0; i < r.waitCount; ++i)
+            mix(r.waits[i]);
+        for (std::int32_t count : r.fanCounts)
+            mix(count);
+    }
+    return static_cast<double>(hash);
+}
+
+// scoreHand cycled through the pool's distinct hands: what a batch of hands costs.
+void scoreHandCycled(benchmark::State& state, const std::vector<Hand>& (*source)())
+{
+    std::vector<Hand> hands = source();
     std::size_t next = 0;
     for (auto _ : state) {
         ScoreResult result;
@@ -39,16 +70,18 @@ void scoreHandOverThePool(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
     state.counters["hands"] = static_cast<double>(hands.size());
-    state.counters["signature"] = static_cast<double>(poolSignature());
+    state.counters["signature"] = static_cast<double>(totalsSignature(hands));
+    state.counters["results"] = resultsSignature(hands);
 }
-BENCHMARK(scoreHandOverThePool);
+BENCHMARK_CAPTURE(scoreHandCycled, generated, generatedPool);
+BENCHMARK_CAPTURE(scoreHandCycled, file, filePool);
 
 // Each hand timed on its own (many repetitions), then the median over the pool.
-void scoreHandMedianPerHand(benchmark::State& state)
+void scoreHandMedianPerHand(benchmark::State& state, const std::vector<Hand>& (*source)())
 {
     using Clock = std::chrono::steady_clock;
     constexpr int repetitions = 50;
-    std::vector<Hand> hands = pool().hands;
+    std::vector<Hand> hands = source();
     std::vector<double> nanoseconds(hands.size());
     for (auto _ : state) {
         for (std::size_t i = 0; i < hands.size(); ++i) {
@@ -66,20 +99,19 @@ void scoreHandMedianPerHand(benchmark::State& state)
     state.counters["p90_ns"] = nanoseconds[nanoseconds.size() * 9 / 10];
     state.counters["max_ns"] = nanoseconds.back();
 }
-BENCHMARK(scoreHandMedianPerHand)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(scoreHandMedianPerHand, generated, generatedPool)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(scoreHandMedianPerHand, file, filePool)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
-std::vector<Hand> withoutWinningTiles()
+// The wait search over the generated hands without their winning tiles, each way.
+void waitsCycled(benchmark::State& state, WaitList (*find)(Hand&))
 {
-    std::vector<Hand> hands = pool().hands;
+    std::vector<Hand> hands = generatedPool();
     for (Hand& h : hands)
         h.clearWinningTile();
-    return hands;
-}
-
-// The wait search over the pool's hands without their winning tiles, each way.
-void waitsOverThePool(benchmark::State& state, WaitList (*find)(Hand&))
-{
-    std::vector<Hand> hands = withoutWinningTiles();
     std::size_t next = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(find(hands[next]));
@@ -88,8 +120,8 @@ void waitsOverThePool(benchmark::State& state, WaitList (*find)(Hand&))
     state.SetItemsProcessed(state.iterations());
 }
 WaitList fromTileCounts(Hand& hand) { return findWaits(hand); }
-BENCHMARK_CAPTURE(waitsOverThePool, fromTileCounts, fromTileCounts);
-BENCHMARK_CAPTURE(waitsOverThePool, byFullSearch, findWaitsBySearch);
+BENCHMARK_CAPTURE(waitsCycled, fromTileCounts, fromTileCounts);
+BENCHMARK_CAPTURE(waitsCycled, byFullSearch, findWaitsBySearch);
 
 void cliScoreThroughput(benchmark::State& state, bool json)
 {

@@ -1,6 +1,7 @@
 #include "fans/evaluation.h"
 
 #include "fans/chow_pairs.h"
+#include "fans/fan_needs.h"
 #include "fans/fan_set.h"
 
 #include <algorithm>
@@ -34,6 +35,7 @@ constexpr FanSet everyFanButFlowers = fansWhere([](int f) { return f != FlowerTi
 constexpr FanSet anyFormFansButFlowers =
     fansWhere([](int f) { return f != FlowerTiles && !isRegularOnly(f); });
 constexpr FanSet pairChowFans = fansWhere(isPairChowFan);
+constexpr FanSet regularOnlyFans = fansWhere(isRegularOnly);
 
 // How the driver treats each fan, and its points, in arrays indexed by FanId for the loop.
 enum class Role : std::uint8_t { Plain, ThreeChow, PairChow };
@@ -94,21 +96,11 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
         countOf(fanCounts, SingleWaiting) = 0;
 }
 
-}  // namespace
-
-std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
+// Scores the reading testing the pending fans only, smallest first.
+std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
+                       const FanDetectors& detectors, FanSet pending)
 {
-    return evaluateFans(s, fanCounts, tableDetectors);
-}
-
-std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
-                          const FanDetectors& detectors)
-{
-    if (s.form == NoForm)
-        return 0;
     std::fill(fanCounts, fanCounts + FanCount, 0);
-    // Fans still to be tested, smallest first; Flower Tiles is never among them.
-    FanSet pending = s.form == Regular ? everyFanButFlowers : anyFormFansButFlowers;
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
 
@@ -146,6 +138,29 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
     // 3. Hands here hold no flowers, so Flower Tiles stays at 0.
     countOf(fanCounts, FlowerTiles) = 0;
     return total;
+}
+
+}  // namespace
+
+// The table's rules are run only where the reading's facts leave them possible: a rule ruled
+// out would return 0, so skipping it changes no count and no exclusion.
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
+{
+    if (s.form == NoForm)
+        return 0;
+    FanSet pending = possibleFans(s);
+    if (s.form != Regular)
+        pending.remove(regularOnlyFans);
+    return scoreFans(s, fanCounts, tableDetectors, pending);
+}
+
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
+                          const FanDetectors& detectors)
+{
+    if (s.form == NoForm)
+        return 0;
+    return scoreFans(s, fanCounts, detectors,
+                     s.form == Regular ? everyFanButFlowers : anyFormFansButFlowers);
 }
 
 }  // namespace fanwright

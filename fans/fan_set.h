@@ -31,6 +31,12 @@ public:
             high_ |= std::uint64_t{1} << (f - 65);
     }
 
+    constexpr void add(const FanSet& other)
+    {
+        low_ |= other.low_;
+        high_ |= other.high_;
+    }
+
     constexpr int count() const { return std::popcount(low_) + std::popcount(high_); }
     friend constexpr bool operator==(const FanSet&, const FanSet&) = default;
 

@@ -24,6 +24,10 @@ struct WaitList {
 // only whether some reading exists, from tile counts; gives exactly what the full search gives.
 WaitList findWaits(const Hand& hand);
 
+// The same from the hand's concealed tiles counted already, its winning tile not among them.
+struct HeldTiles;
+WaitList findWaits(const Hand& hand, const HeldTiles& held);
+
 // The same by the full search: each tile tried as the winning tile and decomposed. Slow; kept
 // as the reference the fast path is checked against.
 WaitList findWaitsBySearch(Hand& hand);

@@ -2,6 +2,8 @@
 
 #include "fans/evaluation.h"
 #include "hand/decomposition.h"
+#include "hand/held_tiles.h"
+#include "hand/readings.h"
 
 #include <algorithm>
 
@@ -28,19 +30,72 @@ private:
     StructureList& list_;
 };
 
-void fillResult(ScoreResult& result, const HandStructure& best, const WaitList& waits,
-                const std::int32_t* fanCounts)
-{
-    result.form = best.form;
-    result.setCount = best.setCount;
-    for (int i = 0; i < best.setCount; ++i) {
-        result.setKinds[i] = best.setKinds[i];
-        result.setTiles[i] = best.setTiles[i];
+// The best reading so far and its fan counts; on equal totals the one found first stays. The
+// counts are written into the spare half and kept by swapping halves.
+class BestReading {
+public:
+    void consider(const HandStructure& reading)
+    {
+        const std::int32_t total = evaluateFans(reading, counts_[1 - kept_]);
+        if (total <= total_)
+            return;
+        total_ = total;
+        kept_ = 1 - kept_;
+        form_ = reading.form;
+        setCount_ = reading.setCount;
+        std::copy(reading.setKinds, reading.setKinds + reading.setCount, setKinds_);
+        std::copy(reading.setTiles, reading.setTiles + reading.setCount, setTiles_);
+        pairTile_ = reading.pairTile;
     }
-    result.pairTile = best.pairTile;
-    result.waitCount = waits.count;
-    std::copy(waits.tiles, waits.tiles + waits.count, result.waits);
-    std::copy(fanCounts, fanCounts + FanCount, result.fanCounts);
+
+    std::int32_t total() const { return total_; }
+
+    void fill(ScoreResult& result, const WaitList& waits) const
+    {
+        result.form = form_;
+        result.setCount = setCount_;
+        std::copy(setKinds_, setKinds_ + setCount_, result.setKinds);
+        std::copy(setTiles_, setTiles_ + setCount_, result.setTiles);
+        result.pairTile = pairTile_;
+        result.waitCount = waits.count;
+        std::copy(waits.tiles, waits.tiles + waits.count, result.waits);
+        std::copy(counts_[kept_], counts_[kept_] + FanCount, result.fanCounts);
+    }
+
+private:
+    std::int32_t total_ = 0;
+    int kept_ = 0;
+    std::int32_t counts_[2][FanCount];
+    HandForm form_ = NoForm;
+    std::int32_t setCount_ = 0;
+    SetKind setKinds_[MaxSets];
+    TileId setTiles_[MaxSets];
+    TileId pairTile_ = NoTile;
+};
+
+// The readings by the full search, for the hands the stream declines.
+void considerSearchedReadings(BestReading& best, const Hand& hand, int waitCount)
+{
+    HandStructure structure;
+    structure.buildStructure(hand, waitCount);
+    ReadingsInUse readings;
+    decompose(readings.list(), structure);
+    for (int i = 0; i < readings.list().count(); ++i)
+        best.consider(readings.list()[i]);
+}
+
+// As taking the winning tile out and putting it back leaves the tile list: its first copy
+// moved to the end.
+void moveWinningTileLast(Hand& hand)
+{
+    int i = 0;
+    while (i < hand.tileCount && hand.tiles[i] != hand.winningTile)
+        ++i;
+    if (i == hand.tileCount)
+        return;
+    for (; i + 1 < hand.tileCount; ++i)
+        hand.tiles[i] = hand.tiles[i + 1];
+    hand.tiles[hand.tileCount - 1] = hand.winningTile;
 }
 
 }  // namespace
@@ -59,34 +114,26 @@ int scoreHand(Hand& hand, ScoreResult& result)
     if (!hand.isComplete())
         return 0;
 
-    // 1. Waits: the hand without its winning tile, every tile code tried in its place.
-    const TileId winningTile = hand.winningTile;
-    hand.clearWinningTile();
-    const WaitList waits = findWaits(hand);
-    hand.setWinningTile(winningTile);
+    // 1. Waits: the concealed tiles without the winning tile, counted once for the readings too.
+    HeldTiles held;
+    held.countConcealed(hand);
+    const WaitList waits = findWaits(hand, held);
+    held.add(hand.winningTile);
+    moveWinningTileLast(hand);
 
-    // 2. Every reading of the real hand, each carrying the number of waits.
-    HandStructure structure;
-    structure.buildStructure(hand, waits.count);
-    ReadingsInUse readings;
-    decompose(readings.list(), structure);
-
-    // 3. The best reading; on equal totals the one found first stays.
-    std::int32_t best = 0;
-    int bestIndex = -1;
-    std::int32_t counts[FanCount];
-    std::int32_t bestCounts[FanCount];
-    for (int i = 0; i < readings.list().count(); ++i) {
-        const std::int32_t total = evaluateFans(readings.list()[i], counts);
-        if (total > best) {
-            best = total;
-            bestIndex = i;
-            std::copy(counts, counts + FanCount, bestCounts);
-        }
+    // 2. Every reading of the real hand, each carrying the number of waits, in the order of
+    //    the full search; the best is kept.
+    BestReading best;
+    ReadingStream stream;
+    if (stream.start(hand, held, waits.count)) {
+        while (stream.next())
+            best.consider(stream.reading());
+    } else {
+        considerSearchedReadings(best, hand, waits.count);
     }
-    if (bestIndex >= 0)
-        fillResult(result, readings.list()[bestIndex], waits, bestCounts);
-    return best;
+    if (best.total() > 0)
+        best.fill(result, waits);
+    return best.total();
 }
 
 }  // namespace fanwright

@@ -1,0 +1,363 @@
+// What a fan's rule needs of a reading before it can fire: a few facts of the reading, found
+// once, rule out most fans at once, and the driver runs only the rules of the others. Each need
+// is implied by the rule itself; a test holds every ruled-out rule to 0.
+#pragma once
+
+#include "fans/fan_id.h"
+#include "fans/fan_set.h"
+#include "hand/hand_structure.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace fanwright {
+
+// Classes of tiles a fan may need all of the hand's tiles in, or at least one tile of.
+enum class TileClass : std::uint8_t {
+    Any,
+    Green,
+    Terminals,
+    Honors,
+    TerminalsOrHonors,
+    Evens,
+    Upper,
+    Middle,
+    Lower,
+    UpperFour,
+    LowerFour,
+    Reversible,
+    Simples,
+    Fives,
+    Winds,
+    Dragons,
+    Suited,
+    NearFives,     // ranks 3..7: the only tiles a set holding a 5 can hold
+    OutsideRanks,  // terminals, honors and ranks 2, 3, 7, 8: what sets holding an end tile hold
+};
+inline constexpr int TileClassCount = 19;
+
+constexpr bool inClass(TileClass c, TileId t)
+{
+    switch (c) {
+    case TileClass::Any: return true;
+    case TileClass::Green: return isGreen(t);
+    case TileClass::Terminals: return isTerminal(t);
+    case TileClass::Honors: return isHonor(t);
+    case TileClass::TerminalsOrHonors: return isTerminalOrHonor(t);
+    case TileClass::Evens: return isEven(t);
+    case TileClass::Upper: return isUpper(t);
+    case TileClass::Middle: return isMiddle(t);
+    case TileClass::Lower: return isLower(t);
+    case TileClass::UpperFour: return isUpperFour(t);
+    case TileClass::LowerFour: return isLowerFour(t);
+    case TileClass::Reversible: return isReversible(t);
+    case TileClass::Simples: return isSimple(t);
+    case TileClass::Fives: return rankOf(t) == 5;
+    case TileClass::Winds: return isWind(t);
+    case TileClass::Dragons: return isDragon(t);
+    case TileClass::Suited: return isSuited(t);
+    case TileClass::NearFives: return rankOf(t) >= 3 && rankOf(t) <= 7;
+    case TileClass::OutsideRanks: return !isMiddle(t);
+    }
+    return false;
+}
+
+// Bit t for each real tile t of the class.
+constexpr std::uint64_t classMask(TileClass c)
+{
+    std::uint64_t mask = 0;
+    for (TileId t = FirstTile; t <= LastTile; ++t)
+        mask |= inClass(c, t) ? std::uint64_t{1} << t : 0;
+    return mask;
+}
+
+enum class Flag : std::uint8_t { None, LastTileInGame, LastTileOfKind, Replacement, Robbing };
+
+constexpr std::uint8_t sourceBit(WinSource w) { return static_cast<std::uint8_t>(1u << w); }
+inline constexpr std::uint8_t AnySource =
+    sourceBit(NotChosen) | sourceBit(SelfDrawn) | sourceBit(Discard);
+
+struct FanNeeds {
+    int chows = 0;  // at least this many chows
+    int pungs = 0;  // pungs and kongs
+    int kongs = 0;
+    TileClass allTilesIn = TileClass::Any;
+    TileClass someTileIn = TileClass::Any;
+    HandForm form = NoForm;  // NoForm: any
+    Flag flag = Flag::None;
+    bool singleWait = false;                // the hand waits on one tile only
+    bool never = false;                     // set by the driver, never by its rule
+    int suits = 3;                          // at most this many suits among the tiles
+    bool fourOfAKind = false;               // some tile held four times, not as a kong
+    TileClass somePungIn = TileClass::Any;  // a pung or kong of a tile of the class
+    int suitedPungs = 0;                    // pungs and kongs of suited tiles
+    int concealedPungs = 0;
+    int concealedKongs = 0;
+    std::uint8_t sources = AnySource;  // the ways of winning it allows, by sourceBit
+};
+
+constexpr FanNeeds fanNeeds(int f)
+{
+    using C = TileClass;
+    switch (f) {
+    case BigFourWinds: return {.pungs = 4, .somePungIn = C::Winds};
+    case BigThreeDragons: return {.pungs = 3, .somePungIn = C::Dragons};
+    case AllGreen: return {.allTilesIn = C::Green};
+    case FourKongs: return {.kongs = 4};
+    case SevenShiftedPairs: return {.form = SevenPairs};
+    case ThirteenOrphansFan: return {.form = Special};
+    case AllTerminals: return {.allTilesIn = C::Terminals};
+    case LittleFourWinds: return {.pungs = 3, .somePungIn = C::Winds};
+    case LittleThreeDragons: return {.pungs = 2, .somePungIn = C::Dragons};
+    case AllHonors: return {.allTilesIn = C::Honors};
+    case FourConcealedPungs: return {.pungs = 4, .concealedPungs = 4};
+    case PureTerminalChows: return {.chows = 4};
+    case QuadrupleChow: return {.chows = 4};
+    case FourPureShiftedPungs: return {.pungs = 4, .suitedPungs = 4};
+    case FourPureShiftedChows: return {.chows = 4};
+    case ThreeKongs: return {.kongs = 3};
+    case AllTerminalsAndHonors: return {.allTilesIn = C::TerminalsOrHonors};
+    case SevenPairsFan: return {.form = SevenPairs};
+    case GreaterHonorsKnittedFan: return {.form = Special};
+    case AllEvenPungs: return {.pungs = 4, .allTilesIn = C::Evens, .suitedPungs = 4};
+    case PureTripleChow: return {.chows = 3};
+    case PureShiftedPungs: return {.pungs = 3, .suitedPungs = 3};
+    case UpperTiles: return {.allTilesIn = C::Upper};
+    case MiddleTiles: return {.allTilesIn = C::Middle};
+    case LowerTiles: return {.allTilesIn = C::Lower};
+    case PureStraight: return {.chows = 3};
+    case ThreeSuitedTerminalChows: return {.chows = 4};
+    case PureShiftedChows: return {.chows = 3};
+    case AllFives: return {.allTilesIn = C::NearFives, .someTileIn = C::Fives};
+    case TriplePung: return {.pungs = 3, .suitedPungs = 3};
+    case ThreeConcealedPungs: return {.pungs = 3, .concealedPungs = 3};
+    case LesserHonorsKnittedFan: return {.form = Special};
+    case UpperFour: return {.allTilesIn = C::UpperFour};
+    case LowerFour: return {.allTilesIn = C::LowerFour};
+    case BigThreeWinds: return {.pungs = 3, .somePungIn = C::Winds};
+    case MixedStraight: return {.chows = 3};
+    case ReversibleTiles: return {.allTilesIn = C::Reversible};
+    case MixedTripleChow: return {.chows = 3};
+    case MixedShiftedPungs: return {.pungs = 3, .suitedPungs = 3};
+    case ChickenHand: return {.never = true};
+    case LastTileDraw: return {.flag = Flag::LastTileInGame, .sources = sourceBit(SelfDrawn)};
+    case LastTileClaim: return {.flag = Flag::LastTileInGame, .sources = sourceBit(Discard)};
+    case OutWithReplacementTile: return {.flag = Flag::Replacement};
+    case RobbingTheKong: return {.flag = Flag::Robbing};
+    case TwoConcealedKongs: return {.kongs = 2, .concealedKongs = 2};
+    case AllPungs: return {.pungs = 4};
+    case MixedShiftedChows: return {.chows = 3};
+    case AllTypes: return {.someTileIn = C::Winds};
+    case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons};
+    case TwoMeldedKongs: return {.kongs = 2};
+    case LastTileFan: return {.flag = Flag::LastTileOfKind};
+    case DragonPung: return {.pungs = 1, .somePungIn = C::Dragons};
+    case PrevalentWind: return {.pungs = 1, .somePungIn = C::Winds};
+    case SeatWind: return {.pungs = 1, .somePungIn = C::Winds};
+    case AllChows: return {.chows = 4};
+    case DoublePung: return {.pungs = 2, .suitedPungs = 2};
+    case TwoConcealedPungs: return {.pungs = 2, .concealedPungs = 2};
+    case ConcealedKongFan: return {.kongs = 1, .concealedKongs = 1};
+    case AllSimples: return {.allTilesIn = C::Simples};
+    case PureDoubleChow: return {.chows = 2};
+    case MixedDoubleChow: return {.chows = 2};
+    case ShortStraight: return {.chows = 2};
+    case TwoTerminalChows: return {.chows = 2};
+    case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrHonors};
+    case MeldedKongFan: return {.kongs = 1};
+    case EdgeWait: return {.singleWait = true};
+    case ClosedWait: return {.singleWait = true};
+    case SingleWaiting: return {.singleWait = true};
+    case NineGates: return {.suits = 1};
+    case FullFlush: return {.allTilesIn = C::Suited, .suits = 1};
+    case HalfFlush: return {.suits = 1};
+    case OneVoidedSuit: return {.suits = 2};
+    case NoHonors: return {.allTilesIn = C::Suited};
+    case OutsideHand: return {.allTilesIn = C::OutsideRanks};
+    case TileHog: return {.fourOfAKind = true};
+    case MeldedHand: return {.sources = sourceBit(Discard)};
+    case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard)};
+    case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn)};
+    case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn)};
+    case FlowerTiles: return {.never = true};
+    default: return {};
+    }
+}
+
+// The fans whose needs one fact of a reading leaves unmet, per value of the fact. The tile
+// classes are turned into facts of single tiles, so that a reading's tiles are visited once.
+struct RuledOutFans {
+    std::array<FanSet, 5> byChows;  // by the reading's chows, 0..4
+    std::array<FanSet, 5> byPungs;
+    std::array<FanSet, 5> byKongs;
+    std::array<FanSet, 5> bySuitedPungs;
+    std::array<FanSet, 5> byConcealedPungs;
+    std::array<FanSet, 5> byConcealedKongs;
+    std::array<FanSet, 4> bySuits;             // by the suits among the tiles, 0..3
+    std::array<FanSet, 4> byForm;              // by HandForm
+    std::array<FanSet, 3> bySource;            // by WinSource
+    std::array<FanSet, 16> byFlags;            // by the flags that are on, bit f - 1 for Flag f
+    std::array<FanSet, TileCodes> byHeldTile;  // holding the tile puts it outside their class
+    std::array<FanSet, TileCodes> someTileAllowed;  // holding the tile meets their need
+    std::array<FanSet, TileCodes> somePungAllowed;  // a pung of the tile meets their need
+    FanSet needingSomeTile;
+    FanSet needingSomePung;
+    FanSet withoutFourOfAKind;
+    FanSet withSeveralWaits;
+    FanSet always;
+};
+
+constexpr std::size_t level(int n) { return static_cast<std::size_t>(n < 4 ? n : 4); }
+
+// The fact "a need of at least `needed`" leaves unmet, for each value 0..4 of the fact.
+constexpr void addByLevel(std::array<FanSet, 5>& byLevel, int needed, int f)
+{
+    for (int v = 0; v < needed && v <= 4; ++v)
+        byLevel[static_cast<std::size_t>(v)].add(f);
+}
+
+constexpr void addByTile(RuledOutFans& r, const FanNeeds& n, int f)
+{
+    for (TileId t = FirstTile; t <= LastTile; ++t) {
+        const std::size_t at = static_cast<std::size_t>(t);
+        if (!inClass(n.allTilesIn, t))
+            r.byHeldTile[at].add(f);
+        if (n.someTileIn != TileClass::Any && inClass(n.someTileIn, t))
+            r.someTileAllowed[at].add(f);
+        if (n.somePungIn != TileClass::Any && inClass(n.somePungIn, t))
+            r.somePungAllowed[at].add(f);
+    }
+    if (n.someTileIn != TileClass::Any)
+        r.needingSomeTile.add(f);
+    if (n.somePungIn != TileClass::Any)
+        r.needingSomePung.add(f);
+}
+
+inline constexpr RuledOutFans ruledOutFans = [] {
+    RuledOutFans r{};
+    for (int f = 1; f <= FanCount; ++f) {
+        const FanNeeds n = fanNeeds(f);
+        addByLevel(r.byChows, n.chows, f);
+        addByLevel(r.byPungs, n.pungs, f);
+        addByLevel(r.byKongs, n.kongs, f);
+        addByLevel(r.bySuitedPungs, n.suitedPungs, f);
+        addByLevel(r.byConcealedPungs, n.concealedPungs, f);
+        addByLevel(r.byConcealedKongs, n.concealedKongs, f);
+        for (int suits = n.suits + 1; suits <= 3; ++suits)
+            r.bySuits[static_cast<std::size_t>(suits)].add(f);
+        for (int form = NoForm; form <= Special; ++form) {
+            if (n.form != NoForm && n.form != form)
+                r.byForm[static_cast<std::size_t>(form)].add(f);
+        }
+        for (int w = NotChosen; w <= Discard; ++w) {
+            if ((n.sources & sourceBit(static_cast<WinSource>(w))) == 0)
+                r.bySource[static_cast<std::size_t>(w)].add(f);
+        }
+        for (unsigned flags = 0; flags < 16; ++flags) {
+            const unsigned needed = n.flag == Flag::None ? 0 : 1u << (static_cast<int>(n.flag) - 1);
+            if ((flags & needed) != needed)
+                r.byFlags[flags].add(f);
+        }
+        addByTile(r, n, f);
+        if (n.fourOfAKind)
+            r.withoutFourOfAKind.add(f);
+        if (n.singleWait)
+            r.withSeveralWaits.add(f);
+        if (n.never)
+            r.always.add(f);
+    }
+    return r;
+}();
+
+static_assert(ruledOutFans.always.count() == 2 && ruledOutFans.byChows[2].count() == 11);
+static_assert(ruledOutFans.byHeldTile[WhiteDragon].contains(NoHonors) &&
+              !ruledOutFans.byHeldTile[2].contains(OutsideHand) &&
+              ruledOutFans.byHeldTile[5].contains(OutsideHand));
+static_assert(classMask(TileClass::Fives) ==
+              ((std::uint64_t{1} << 5) | (std::uint64_t{1} << 14) | (std::uint64_t{1} << 23)));
+
+namespace detail {
+
+inline constexpr std::uint64_t suitBits[3] = {std::uint64_t{0x1FF} << Bamboo1,
+                                              std::uint64_t{0x1FF} << Characters1,
+                                              std::uint64_t{0x1FF} << Dots1};
+
+// Each distinct tile once: what holding it rules out and allows, and whether it is held four
+// times.
+inline FanSet ruledOutByTiles(const HandStructure& s, std::uint64_t held)
+{
+    const RuledOutFans& r = ruledOutFans;
+    FanSet out, someAllowed;
+    bool four = false;
+    for (; held != 0; held &= held - 1) {
+        const auto t = static_cast<std::size_t>(std::countr_zero(held));
+        out.add(r.byHeldTile[t]);
+        someAllowed.add(r.someTileAllowed[t]);
+        four = four || s.tileCounts[t] == 4;
+    }
+    FanSet unmet = r.needingSomeTile;
+    unmet.remove(someAllowed);
+    out.add(unmet);
+    if (!four)
+        out.add(r.withoutFourOfAKind);
+    return out;
+}
+
+// What the pungs and kongs of a regular reading rule out: their tiles, suits and concealment.
+inline FanSet ruledOutByPungs(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    FanSet allowed;
+    int suited = 0, concealed = 0, concealedKongs = 0;
+    for (int i = 0; s.form == Regular && i < s.setCount; ++i) {
+        const SetKind kind = s.setKinds[i];
+        if (kind != Pung && kind != Kong)
+            continue;
+        const TileId t = s.setTiles[i];
+        allowed.add(r.somePungAllowed[static_cast<std::size_t>(t)]);
+        suited += isSuited(t) ? 1 : 0;
+        concealed += s.setConcealed[i];
+        concealedKongs += kind == Kong ? s.setConcealed[i] : 0;
+    }
+    FanSet out = r.needingSomePung;
+    out.remove(allowed);
+    out.add(r.bySuitedPungs[level(suited)]);
+    out.add(r.byConcealedPungs[level(concealed)]);
+    out.add(r.byConcealedKongs[level(concealedKongs)]);
+    return out;
+}
+
+}  // namespace detail
+
+// The fans a reading's facts leave possible: its tiles, its sets, its form, flags and waits.
+inline FanSet possibleFans(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    std::uint64_t held = 0;
+    for (int i = 0; i < s.tileCount; ++i)
+        held |= std::uint64_t{1} << s.tiles[i];
+    int suits = 0;
+    for (std::uint64_t bits : detail::suitBits)
+        suits += (held & bits) != 0 ? 1 : 0;
+    const unsigned flags = (s.lastTileInGame ? 1u : 0u) | (s.lastTileOfKind ? 2u : 0u) |
+                           (s.replacementTile ? 4u : 0u) | (s.robbingTheKong ? 8u : 0u);
+
+    FanSet out = r.always;
+    out.add(r.byChows[level(s.kindCounts[Chow])]);
+    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
+    out.add(r.byKongs[level(s.kindCounts[Kong])]);
+    out.add(r.bySuits[static_cast<std::size_t>(suits)]);
+    out.add(r.byForm[static_cast<std::size_t>(s.form)]);
+    out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
+    out.add(r.byFlags[flags]);
+    out.add(detail::ruledOutByTiles(s, held));
+    out.add(detail::ruledOutByPungs(s));
+    if (s.waitCount != 1)
+        out.add(r.withSeveralWaits);
+    FanSet possible = FanSet::all();
+    possible.remove(out);
+    return possible;
+}
+
+}  // namespace fanwright

@@ -1,0 +1,49 @@
+// The readings of a complete hand one at a time, in the order the full search finds them,
+// built from the splits of each suit instead of searched tile by tile.
+#pragma once
+
+#include "hand/hand_structure.h"
+#include "hand/held_tiles.h"
+#include "hand/suit_shapes.h"
+
+#include <cstdint>
+
+namespace fanwright {
+
+class ReadingStream {
+public:
+    // Prepares the readings of a complete hand. False when the hand needs the full search
+    // (decompose): some tile held more than four times, or a knitted straight among its tiles.
+    bool start(const Hand& hand, int waitCount);
+
+    // The same from the hand's concealed tiles and its winning tile counted already.
+    bool start(const Hand& hand, const HeldTiles& held, int waitCount);
+
+    // Makes the next reading current; false when there are no more.
+    bool next();
+
+    // The current reading, as the full search would have added it to its list.
+    const HandStructure& reading() const { return s_; }
+
+private:
+    void prepareStructure(const Hand& hand, int waitCount);
+    void buildRegularReading();
+    int gatherSets(std::uint32_t* codes) const;
+    void writeSets(const std::uint32_t* codes, int n);
+    void advance();
+    bool findSpecialReading();
+
+    HandStructure s_;
+    bool fresh_ = true;  // s_ as constructed: every count still 0
+    std::int32_t declaredCount_ = 0;
+    std::uint32_t declaredSets_[MaxSets] = {};  // set codes, sorted
+    std::int32_t honorPungCount_ = 0;
+    TileId honorPungs_[4] = {};
+    TileId honorPair_ = NoTile;
+    const SuitSplit* first_[3] = {};
+    const SuitSplit* current_[3] = {};
+    bool regularLeft_ = false;  // current_ points at a combination not yet read
+    bool specialLeft_ = false;  // the whole-hand forms are still to be tried
+};
+
+}  // namespace fanwright

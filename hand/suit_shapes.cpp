@@ -1,0 +1,238 @@
+#include "hand/suit_shapes.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace fanwright {
+
+namespace {
+
+struct Table {
+    std::vector<SuitShape> shapes;
+    std::vector<SuitSplit> splits;  // entry 0 unused: a shape's split number 0 means none
+};
+
+// Sets by kind, then rank, the order in which a reading keeps its sets.
+std::uint32_t sortedSets(const SuitSplit& split)
+{
+    std::uint32_t codes[4] = {};
+    const int n = split.setCount();
+    for (int i = 0; i < n; ++i)
+        codes[i] = (split.isPung(i) ? SuitSplit::PungBit : 0) |
+                   static_cast<std::uint32_t>(split.rankIndex(i));
+    std::sort(codes, codes + n);
+    std::uint32_t key = static_cast<std::uint32_t>(split.pairRankIndex() + 1);
+    for (int i = 0; i < n; ++i)
+        key = key << 5 | codes[i];
+    return key << 3 | static_cast<std::uint32_t>(n);
+}
+
+// The full search confined to one suit: the lowest tile left starts a chow, makes the pair or
+// makes a pung, in this order; each split is kept the first time it is reached.
+class SplitSearch {
+public:
+    SplitSearch(const int* ranks, std::vector<SuitSplit>& out) : out_(out)
+    {
+        std::copy(ranks, ranks + 9, r_);
+    }
+
+    void run() { searchFrom(SuitSplit{}); }
+
+private:
+    void searchFrom(SuitSplit path, int i = 0)
+    {
+        while (i < 9 && r_[i] == 0)
+            ++i;
+        if (i == 9) {
+            keep(path);
+            return;
+        }
+        --r_[i];
+        if (i <= 6 && r_[i + 1] > 0 && r_[i + 2] > 0) {
+            --r_[i + 1];
+            --r_[i + 2];
+            SuitSplit chow = path;
+            chow.addSet(false, i + 1);
+            searchFrom(chow, i);
+            ++r_[i + 1];
+            ++r_[i + 2];
+        }
+        if (r_[i] > 0) {
+            --r_[i];
+            if (!path.hasPair()) {
+                SuitSplit pair = path;
+                pair.setPair(i);
+                searchFrom(pair, i);
+            }
+            if (r_[i] > 0) {
+                --r_[i];
+                SuitSplit pung = path;
+                pung.addSet(true, i);
+                searchFrom(pung, i);
+                ++r_[i];
+            }
+            ++r_[i];
+        }
+        ++r_[i];
+    }
+
+    void keep(const SuitSplit& split)
+    {
+        const std::uint32_t key = sortedSets(split);
+        for (int k = 0; k < keyCount_; ++k) {
+            if (keys_[k] == key)
+                return;
+        }
+        if (keyCount_ < MaxSplits)
+            keys_[keyCount_++] = key;
+        out_.push_back(split);
+    }
+
+    static constexpr int MaxSplits = 64;  // far more than any suit has
+    int r_[9];
+    std::vector<SuitSplit>& out_;
+    std::uint32_t keys_[MaxSplits];
+    int keyCount_ = 0;
+};
+
+// The three tiles of each set a suit can hold: chows by their lowest rank index 0..6, then pungs
+// of rank index 0..8.
+constexpr int SetShapes = 16;
+
+void addSetShape(int* counts, int shape, int delta)
+{
+    if (shape < 7) {
+        for (int i = shape; i < shape + 3; ++i)
+            counts[i] += delta;
+    } else {
+        counts[shape - 7] += 3 * delta;
+    }
+}
+
+class TableBuilder {
+public:
+    explicit TableBuilder(Table& t) : t_(t) {}
+
+    // Every multiset of up to four sets, with and without each pair, is a shape that splits.
+    void run() { addSets(0, 0); }
+
+private:
+    void addSets(int from, int depth)
+    {
+        withEachPair();
+        if (depth == 4)
+            return;
+        for (int shape = from; shape < SetShapes; ++shape) {
+            addSetShape(c_, shape, 1);
+            addSets(shape, depth + 1);
+            addSetShape(c_, shape, -1);
+        }
+    }
+
+    void withEachPair()
+    {
+        visit();
+        for (int i = 0; i < 9; ++i) {
+            c_[i] += 2;
+            visit();
+            c_[i] -= 2;
+        }
+    }
+
+    // A shape that splits: its splits, once, and its completions from every shape one tile short.
+    // A fifth copy may complete a shape, so shapes holding five of a rank count here too.
+    void visit()
+    {
+        int sum = 0, fives = 0;
+        for (int n : c_) {
+            sum += n;
+            fives += n == 5 ? 1 : 0;
+            if (n > 5)
+                return;
+        }
+        if (sum > SuitTileLimit || fives > 1)
+            return;
+        if (fives == 0) {
+            SuitShape& shape = t_.shapes[static_cast<std::size_t>(suitShapeIndex(c_))];
+            if (shape.splits())
+                return;  // met before, through another multiset of sets
+            const std::size_t first = t_.splits.size();
+            SplitSearch(c_, t_.splits).run();
+            t_.splits.back().markLast();
+            shape = SuitShape{shape.completions() | static_cast<std::uint32_t>(first) << 9};
+        }
+        markCompletions(fives);
+    }
+
+    // Numbers every shape one tile short at once: the terms of the ranks below the removed
+    // tile are the shape's own, those above see one tile more left.
+    void markCompletions(int fives)
+    {
+        const auto& off = detail::shapeOffsets.at;
+        int left[10];
+        left[0] = SuitTileLimit;
+        for (int i = 0; i < 9; ++i)
+            left[i + 1] = left[i] - c_[i];
+        int below[10];  // terms of ranks 0..i-1
+        below[0] = 0;
+        for (int i = 0; i < 9; ++i)
+            below[i + 1] = below[i] + (c_[i] <= 4 ? off[i][left[i]][c_[i]] : 0);
+        int above[10];  // terms of ranks i..8 with one tile more left
+        above[9] = 0;
+        for (int i = 8; i >= 1; --i)
+            above[i] = above[i + 1] + (c_[i] <= 4 ? off[i][left[i] + 1][c_[i]] : 0);
+        for (int i = 0; i < 9; ++i) {
+            if (c_[i] == 0 || (fives > 0 && c_[i] != 5))
+                continue;
+            const int shorter = below[i] + off[i][left[i]][c_[i] - 1] + above[i + 1];
+            SuitShape& shape = t_.shapes[static_cast<std::size_t>(shorter)];
+            shape = SuitShape{shape.bits() | std::uint32_t{1} << i};
+        }
+    }
+
+    Table& t_;
+    int c_[9] = {};
+};
+
+Table buildTable()
+{
+    Table t;
+    t.shapes.resize(SuitShapeCount);
+    t.splits.reserve(40000);
+    t.splits.emplace_back();
+    TableBuilder(t).run();
+    t.splits.shrink_to_fit();
+    return t;
+}
+
+const Table& table()
+{
+    static const Table t = buildTable();
+    return t;
+}
+
+}  // namespace
+
+void SuitSplit::addSet(bool pung, int rankIndex)
+{
+    const int n = setCount();
+    const std::uint32_t code = (pung ? PungBit : 0) | static_cast<std::uint32_t>(rankIndex);
+    bits_ = (bits_ & ~(std::uint32_t{7} << 20)) | code << (5 * n) |
+            static_cast<std::uint32_t>(n + 1) << 20;
+}
+
+void SuitSplit::setPair(int rankIndex)
+{
+    bits_ = (bits_ & ~(std::uint32_t{15} << 23)) | static_cast<std::uint32_t>(rankIndex + 1) << 23;
+}
+
+const SuitSplit* SuitShape::firstSplit() const { return &table().splits[bits_ >> 9]; }
+
+const SuitShape* suitShapes() { return table().shapes.data(); }
+
+std::size_t suitShapeTableBytes()
+{
+    return table().shapes.size() * sizeof(SuitShape) + table().splits.size() * sizeof(SuitSplit);
+}
+
+}  // namespace fanwright

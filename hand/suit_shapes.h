@@ -1,0 +1,174 @@
+// One suit of a hand as nine counts, rank 1 first: whether it splits into sets (and the pair),
+// every way it splits, and which added tile of the suit would make it split. Looked up in a
+// table built once, at first use, instead of searched tile by tile.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace fanwright {
+
+// Shapes with every count 0..4 and at most 14 tiles, numbered densely in lexicographic order.
+inline constexpr int SuitShapeCount = 405350;
+inline constexpr int SuitTileLimit = 14;
+
+namespace detail {
+
+// Shapes of k counts 0..4 holding at most m tiles.
+constexpr int shapesWithin(int k, int m)
+{
+    if (m < 0)
+        return 0;
+    if (k == 0)
+        return 1;
+    int n = 0;
+    for (int v = 0; v <= 4; ++v)
+        n += shapesWithin(k - 1, m - v);
+    return n;
+}
+
+// Shapes sorting before those whose count at rank index i is v, given the same counts below i
+// and m tiles left for ranks i..8.
+struct ShapeOffsets {
+    std::array<std::array<std::array<std::int32_t, 5>, SuitTileLimit + 1>, 9> at{};
+};
+
+constexpr ShapeOffsets makeShapeOffsets()
+{
+    ShapeOffsets o;
+    for (int i = 0; i < 9; ++i) {
+        for (int m = 0; m <= SuitTileLimit; ++m) {
+            int sum = 0;
+            for (int v = 0; v < 5; ++v) {
+                o.at[i][m][v] = sum;
+                sum += shapesWithin(8 - i, m - v);
+            }
+        }
+    }
+    return o;
+}
+
+inline constexpr ShapeOffsets shapeOffsets = makeShapeOffsets();
+static_assert(shapesWithin(9, SuitTileLimit) == SuitShapeCount);
+
+// The number split in two lookups: ranks 1-5 by their counts in base 5, ranks 6-9 by theirs
+// and by the tiles ranks 1-5 leave.
+struct HalfShapeTerms {
+    std::array<std::int32_t, 3125> low{};
+    std::array<std::array<std::int32_t, 625>, SuitTileLimit + 1> high{};
+};
+
+constexpr HalfShapeTerms makeHalfShapeTerms()
+{
+    HalfShapeTerms t;
+    for (int key = 0; key < 3125; ++key) {
+        int left = SuitTileLimit, sum = 0;
+        for (int i = 0, k = key; i < 5; ++i, k /= 5) {
+            const int n = k % 5;
+            sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
+            left = left > n ? left - n : 0;
+        }
+        t.low[static_cast<std::size_t>(key)] = sum;
+    }
+    for (int start = 0; start <= SuitTileLimit; ++start) {
+        for (int key = 0; key < 625; ++key) {
+            int left = start, sum = 0;
+            for (int i = 5, k = key; i < 9; ++i, k /= 5) {
+                const int n = k % 5;
+                sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
+                left = left > n ? left - n : 0;
+            }
+            t.high[static_cast<std::size_t>(start)][static_cast<std::size_t>(key)] = sum;
+        }
+    }
+    return t;
+}
+
+inline constexpr HalfShapeTerms halfShapeTerms = makeHalfShapeTerms();
+
+}  // namespace detail
+
+// Number of the shape, or -1 when a count exceeds 4 or the suit holds more than 14 tiles.
+inline int suitShapeIndex(const int* ranks)
+{
+    int index = 0, left = SuitTileLimit;
+    for (int i = 0; i < 9; ++i) {
+        const int n = ranks[i];
+        if (n > 4 || n > left)
+            return -1;
+        index += detail::shapeOffsets.at[i][left][n];
+        left -= n;
+    }
+    return index;
+}
+
+// The same for a shape known to be numbered: no count above 4, at most 14 tiles.
+inline int heldSuitShapeIndex(const int* r)
+{
+    const int low = r[0] + 5 * (r[1] + 5 * (r[2] + 5 * (r[3] + 5 * r[4])));
+    const int high = r[5] + 5 * (r[6] + 5 * (r[7] + 5 * r[8]));
+    const int left = SuitTileLimit - (r[0] + r[1] + r[2] + r[3] + r[4]);
+    return detail::halfShapeTerms.low[static_cast<std::size_t>(low)] +
+           detail::halfShapeTerms
+               .high[static_cast<std::size_t>(left)][static_cast<std::size_t>(high)];
+}
+
+// One way a suit splits, its sets in the order the full search forms them. Five bits per set:
+// the rank index 0..8 (a chow's middle rank) and 16 for a pung.
+class SuitSplit {
+public:
+    static constexpr std::uint32_t PungBit = 16;
+
+    constexpr SuitSplit() = default;
+    constexpr explicit SuitSplit(std::uint32_t bits) : bits_(bits) {}
+
+    int setCount() const { return static_cast<int>((bits_ >> 20) & 7); }
+    bool isPung(int i) const { return (set(i) & PungBit) != 0; }
+    int rankIndex(int i) const { return static_cast<int>(set(i) & 15); }
+    bool hasPair() const { return ((bits_ >> 23) & 15) != 0; }
+    int pairRankIndex() const { return static_cast<int>((bits_ >> 23) & 15) - 1; }
+    bool isLast() const { return (bits_ >> 31) != 0; }
+    std::uint32_t bits() const { return bits_; }
+
+    void addSet(bool pung, int rankIndex);
+    void setPair(int rankIndex);
+    void markLast() { bits_ |= std::uint32_t{1} << 31; }
+
+private:
+    std::uint32_t set(int i) const { return (bits_ >> (5 * i)) & 31; }
+    std::uint32_t bits_ = 0;
+};
+
+// What the table knows of one shape.
+class SuitShape {
+public:
+    constexpr SuitShape() = default;
+    constexpr explicit SuitShape(std::uint32_t bits) : bits_(bits) {}
+
+    // The shape splits into sets, with the pair when it holds 2 tiles modulo 3.
+    bool splits() const { return (bits_ >> 9) != 0; }
+    // Bit i: adding a tile of rank index i makes the shape split (sets, or sets and the pair,
+    // by its new count modulo 3). A fifth copy counts too.
+    std::uint32_t completions() const { return bits_ & 0x1FF; }
+    // The splits in the order the full search finds them, the last one marked.
+    const SuitSplit* firstSplit() const;
+
+    std::uint32_t bits() const { return bits_; }
+
+private:
+    std::uint32_t bits_ = 0;
+};
+
+// The table, built at the first call: 4 bytes per shape and 4 per split.
+const SuitShape* suitShapes();
+
+inline SuitShape suitShapeOf(const int* ranks)
+{
+    const int index = suitShapeIndex(ranks);
+    return index < 0 ? SuitShape{} : suitShapes()[index];
+}
+
+// Memory the table takes, in bytes (for the benchmark's report).
+std::size_t suitShapeTableBytes();
+
+}  // namespace fanwright

@@ -1,0 +1,59 @@
+// The facts that let the driver skip a rule must never skip one that would fire.
+#include "fans/fan_needs.h"
+#include "fans/chow_pairs.h"
+#include "fans/evaluation.h"
+#include "fans/fan_table.h"
+#include "generator/generator.h"
+#include "generator/random.h"
+#include "generator/settings.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace fanwright {
+namespace {
+
+void expectRuledOutRulesSilent(const Hand& hand)
+{
+    for (const HandStructure& s : test::readingsOf(hand)) {
+        const FanSet possible = possibleFans(s);
+        std::int32_t pairCounts[FanCount] = {};
+        countChowPairs(s, 0, pairCounts);
+        for (int f = 1; f <= FanCount; ++f) {
+            if (possible.contains(f))
+                continue;
+            const std::int32_t fired = isPairChowFan(f) ? pairCounts[f - 1] : fanRule(f)(s);
+            ASSERT_EQ(fired, 0) << Hand(hand).toLogText() << ": " << fanName(f);
+        }
+    }
+}
+
+TEST(FanNeeds, NoRuledOutRuleFiresOnThePool)
+{
+    std::ifstream pool(FANWRIGHT_BENCH_POOL);
+    ASSERT_TRUE(pool) << FANWRIGHT_BENCH_POOL;
+    for (std::string line; std::getline(pool, line);)
+        expectRuledOutRulesSilent(test::handOf(line));
+}
+
+TEST(FanNeeds, NoRuledOutRuleFiresOnGeneratedHandsOfEverySetting)
+{
+    const GeneratorSettings corners[] = {
+        {0, 40, 40, 3, 3, 0}, {10, 40, 40, 0, 3, 0}, {5, 0, 0, 1, 3, 0},
+        {0, 100, 0, 1, 3, 0}, {0, 0, 100, 2, 3, 0},  {3, 20, 40, 3, 3, 8},
+    };
+    seedRandom(777);
+    for (const GeneratorSettings& settings : corners) {
+        for (int i = 0; i < 2000; ++i) {
+            Hand h;
+            generateHand(h, settings);
+            expectRuledOutRulesSilent(h);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fanwright
