@@ -87,6 +87,8 @@ NumberText::NumberText(long long value)
     length_ = static_cast<std::size_t>(end - digits_);
 }
 
+char* appendLargeNumber(char* at, long long value) { return std::to_chars(at, at + 20, value).ptr; }
+
 Writer::Writer(Output& to) : to_(to), buffer_(new char[Capacity]) {}
 
 void Writer::put(std::string_view text)

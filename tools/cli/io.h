@@ -75,6 +75,30 @@ private:
     std::size_t length_;
 };
 
+// Writing into a Writer's room: each returns the end of what it wrote.
+inline char* append(char* at, std::string_view text)
+{
+    for (char c : text)
+        *at++ = c;
+    return at;
+}
+inline char* appendSpaces(char* at, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        *at++ = ' ';
+    return at;
+}
+char* appendLargeNumber(char* at, long long value);
+inline char* appendNumber(char* at, long long value)
+{
+    if (value < 0 || value >= 100)
+        return appendLargeNumber(at, value);
+    if (value >= 10)
+        *at++ = static_cast<char>('0' + value / 10);
+    *at++ = static_cast<char>('0' + value % 10);
+    return at;
+}
+
 // Collects output and hands it on in large pieces. After the first failed write it drops
 // everything and keeps the reason.
 class Writer {
@@ -89,6 +113,18 @@ public:
     }
     void put(std::string_view text);
     void putNumber(long long value) { put(NumberText(value).text()); }
+
+    // Room for at least `size` more bytes (at most RoomLimit), to be written through the
+    // returned pointer and closed by commit(end): one check for a whole line of output
+    // instead of one per piece of it.
+    static constexpr std::size_t RoomLimit = 4096;
+    char* room(std::size_t size)
+    {
+        if (Capacity - used_ < size)
+            drain();
+        return buffer_.get() + used_;
+    }
+    void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
     // In a column of `width`: left-aligned, or right-aligned.
     void putPadded(std::string_view text, std::size_t width);
     void putRightAligned(std::string_view text, std::size_t width);

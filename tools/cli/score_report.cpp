@@ -28,62 +28,70 @@ std::string_view specialLabel(SetKind kind)
     }
 }
 
-void writeTiles(Writer& out, std::initializer_list<TileId> tiles)
+char* appendTiles(char* at, std::initializer_list<TileId> tiles)
 {
     for (TileId t : tiles) {
-        out.put(' ');
-        out.put(tileName(t));
+        *at++ = ' ';
+        at = append(at, tileName(t));
     }
+    return at;
 }
 
-void writeSet(Writer& out, SetKind kind, TileId t)
+char* appendSet(char* at, SetKind kind, TileId t)
 {
-    out.put(setLabel(kind));
+    at = append(at, setLabel(kind));
     switch (kind) {
-    case Chow: writeTiles(out, {t - 1, t, t + 1}); break;
-    case Pung: writeTiles(out, {t, t, t}); break;
-    case Kong: writeTiles(out, {t, t, t, t}); break;
-    default: writeTiles(out, {t - 3, t, t + 3}); break;
+    case Chow: return appendTiles(at, {t - 1, t, t + 1});
+    case Pung: return appendTiles(at, {t, t, t});
+    case Kong: return appendTiles(at, {t, t, t, t});
+    default: return appendTiles(at, {t - 3, t, t + 3});
     }
 }
 
 void writeStructure(Writer& out, const ScoreResult& r)
 {
-    out.put("Structure:");
+    char* at = append(out.room(256), "Structure:");
     if (r.setCount == 4) {
-        for (int i = 0; i < 4; ++i) {
-            out.put(i == 0 ? " " : " | ");
-            writeSet(out, r.setKinds[i], r.setTiles[i]);
-        }
-        out.put(" | Pair");
-        writeTiles(out, {r.pairTile, r.pairTile});
+        for (int i = 0; i < 4; ++i)
+            at = appendSet(append(at, i == 0 ? " " : " | "), r.setKinds[i], r.setTiles[i]);
+        at = appendTiles(append(at, " | Pair"), {r.pairTile, r.pairTile});
     } else if (r.setCount == 7) {
-        for (int i = 0; i < 7; ++i) {
-            out.put(i == 0 ? " Pair" : " | Pair");
-            writeTiles(out, {r.setTiles[i], r.setTiles[i]});
-        }
+        for (int i = 0; i < 7; ++i)
+            at = appendTiles(append(at, i == 0 ? " Pair" : " | Pair"),
+                             {r.setTiles[i], r.setTiles[i]});
     } else if (r.setCount == 1) {
-        out.put(' ');
-        out.put(specialLabel(r.setKinds[0]));
+        at = append(append(at, " "), specialLabel(r.setKinds[0]));
     }
-    out.put('\n');
+    *at++ = '\n';
+    out.commit(at);
 }
 
 // Columns: number 4 wide, name 34, quantity and points right-aligned in 8 each.
+char* appendPadded(char* at, std::string_view text, std::size_t width)
+{
+    return appendSpaces(append(at, text), width > text.size() ? width - text.size() : 0);
+}
+
+char* appendRightAligned(char* at, std::string_view text, std::size_t width)
+{
+    return append(appendSpaces(at, width > text.size() ? width - text.size() : 0), text);
+}
+
 void writeFanRow(Writer& out, std::string_view number, std::string_view name,
                  std::string_view quantity, std::string_view points)
 {
-    out.put("  ");
-    out.putPadded(number, 4);
-    out.putPadded(name, 34);
-    out.putRightAligned(quantity, 8);
-    out.putRightAligned(points, 8);
-    out.put('\n');
+    char* at = append(out.room(128), "  ");
+    at = appendPadded(at, number, 4);
+    at = appendPadded(at, name, 34);
+    at = appendRightAligned(at, quantity, 8);
+    at = appendRightAligned(at, points, 8);
+    *at++ = '\n';
+    out.commit(at);
 }
 
 void writeFanRow(Writer& out, int id, std::string_view name, int quantity, int points)
 {
-    NumberText number(id), quantityText(quantity), pointsText(points);
+    const NumberText number(id), quantityText(quantity), pointsText(points);
     writeFanRow(out, id > 0 ? number.text() : "", name, quantityText.text(), pointsText.text());
 }
 
@@ -106,59 +114,47 @@ void writeFans(Writer& out, int total, const ScoreResult& r)
 
 void writeReport(Writer& out, int total, const ScoreResult& result)
 {
-    if (total > 0) {
-        out.put("This hand has ");
-        out.putNumber(total);
-        out.put(" point(s).\n");
-    } else {
-        out.put("Invalid hand!\n");
-    }
-    out.put("Waitings:");
-    for (int i = 0; total > 0 && i < result.waitCount; ++i) {
-        out.put(' ');
-        out.put(tileName(result.waits[i]));
-    }
-    out.put('\n');
+    char* at = out.room(128);
+    if (total > 0)
+        at = append(appendNumber(append(at, "This hand has "), total), " point(s).\n");
+    else
+        at = append(at, "Invalid hand!\n");
+    at = append(at, "Waitings:");
+    for (int i = 0; total > 0 && i < result.waitCount; ++i)
+        at = append(append(at, " "), tileName(result.waits[i]));
+    *at++ = '\n';
+    out.commit(at);
     writeStructure(out, result);
     writeFans(out, total, result);
 }
 
 void writeJson(Writer& out, std::string_view code, int total, const ScoreResult& r)
 {
+    // A code of at most 37 letters and digits, at most 81 fans, 14 waits and 7 sets: well
+    // within the room asked for, and nothing that JSON would need escaped.
     const bool valid = total > 0;
-    out.put("{\"code\": ");
-    putJsonString(out, code);
-    out.put(", \"total\": ");
-    out.putNumber(total);
-    out.put(", \"form\": ");
-    out.putNumber(valid ? r.form : 0);
-    out.put(", \"sets\": [");
+    char* at = append(out.room(1024), "{\"code\": \"");
+    at = append(append(at, code), "\", \"total\": ");
+    at = append(appendNumber(at, total), ", \"form\": ");
+    at = append(appendNumber(at, valid ? r.form : 0), ", \"sets\": [");
     for (int i = 0; valid && i < r.setCount; ++i) {
-        out.put(i ? ", [" : "[");
-        out.putNumber(r.setKinds[i]);
-        out.put(", ");
-        out.putNumber(r.setTiles[i]);
-        out.put(']');
+        at = appendNumber(append(at, i ? ", [" : "["), r.setKinds[i]);
+        at = append(appendNumber(append(at, ", "), r.setTiles[i]), "]");
     }
-    out.put("], \"pair\": ");
-    out.putNumber(valid ? r.pairTile : 0);
-    out.put(", \"waits\": [");
-    for (int i = 0; valid && i < r.waitCount; ++i) {
-        out.put(i ? ", " : "");
-        out.putNumber(r.waits[i]);
-    }
-    out.put("], \"fans\": {");
+    at =
+        append(appendNumber(append(at, "], \"pair\": "), valid ? r.pairTile : 0), ", \"waits\": [");
+    for (int i = 0; valid && i < r.waitCount; ++i)
+        at = appendNumber(append(at, i ? ", " : ""), r.waits[i]);
+    at = append(at, "], \"fans\": {");
     bool first = true;
     for (int id = 1; valid && id <= FanCount; ++id) {
         if (r.fanCounts[id - 1] <= 0)
             continue;
-        out.put(first ? "\"" : ", \"");
-        out.putNumber(id);
-        out.put("\": ");
-        out.putNumber(r.fanCounts[id - 1]);
+        at = append(appendNumber(append(at, first ? "\"" : ", \""), id), "\": ");
+        at = appendNumber(at, r.fanCounts[id - 1]);
         first = false;
     }
-    out.put("}}\n");
+    out.commit(append(at, "}}\n"));
 }
 
 void writeJsonError(Writer& out, std::string_view shown, std::size_t length,

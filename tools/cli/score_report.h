@@ -13,7 +13,7 @@ namespace fanwright::cli {
 void writeReport(Writer& out, int total, const ScoreResult& result);
 
 // One line: {"code": ..., "total": ..., "form": ..., "sets": ..., "pair": ..., "waits": ...,
-// "fans": {...}}.
+// "fans": {...}}. The code is one that parsed: letters and digits, written as they are.
 void writeJson(Writer& out, std::string_view code, int total, const ScoreResult& result);
 
 // One line: {"code": ..., "error": ...}; a line cut short for showing adds "length", the
