@@ -27,6 +27,22 @@ std::string allowedValues(const OptionRule& rule)
     return rule.endsOnly ? low + " or " + high : "a whole number from " + low + " to " + high;
 }
 
+void startMessage(Writer& err, std::string_view command, std::string_view message)
+{
+    err.put("fanwright-cli ");
+    err.put(command);
+    err.put(": ");
+    err.put(message);
+}
+
+void endUsageError(Writer& err, std::string_view command)
+{
+    err.put("\nTry 'fanwright-cli ");
+    err.put(command);
+    err.put(" --help'.\n");
+    err.flush();
+}
+
 class ArgumentReader {
 public:
     ArgumentReader(const CommandSyntax& syntax, const std::vector<std::string_view>& args,
@@ -40,7 +56,12 @@ public:
     bool hasNext() const { return next_ < args_.size(); }
     std::string_view take() { return args_[next_++]; }
 
-    bool fail(std::string_view message, std::string_view quoted = {})
+    bool fail(std::string_view message)
+    {
+        putUsageError(err_, syntax_.command, message);
+        return false;
+    }
+    bool fail(std::string_view message, std::string_view quoted)
     {
         putUsageError(err_, syntax_.command, message, quoted);
         return false;
@@ -49,6 +70,10 @@ public:
 private:
     const OptionRule* findRule(std::string_view name) const;
     bool storeValue(const OptionRule& rule, std::string_view text);
+    std::optional<std::uint64_t>& slot(const OptionRule& rule)
+    {
+        return values_[static_cast<std::size_t>(&rule - syntax_.options.data())];
+    }
 
     const CommandSyntax& syntax_;
     const std::vector<std::string_view>& args_;
@@ -70,15 +95,15 @@ bool ArgumentReader::readOption(std::string_view arg)
 {
     const std::size_t equals = arg.find('=');
     const std::string_view name = arg.substr(0, equals);
-    const OptionRule* rule = findRule(name);
     if (name == "--help")
         return fail("--help takes no value");
+    const OptionRule* rule = findRule(name);
     if (rule == nullptr)
         return fail("unknown option", name);
     if (!rule->takesValue) {
         if (equals != std::string_view::npos)
             return fail(std::string(name) + " takes no value");
-        values_[static_cast<std::size_t>(rule - syntax_.options.data())] = 1;
+        slot(*rule) = 1;
         return true;
     }
     if (equals != std::string_view::npos)
@@ -95,7 +120,7 @@ bool ArgumentReader::storeValue(const OptionRule& rule, std::string_view text)
                          (!rule.endsOnly || *value == rule.low || *value == rule.high);
     if (!inRange)
         return fail(std::string(rule.name) + " takes " + allowedValues(rule) + ", not", text);
-    values_[static_cast<std::size_t>(&rule - syntax_.options.data())] = *value;
+    slot(rule) = *value;
     return true;
 }
 
@@ -138,30 +163,27 @@ bool readArguments(const CommandSyntax& syntax, const std::vector<std::string_vi
     return true;
 }
 
+void putUsageError(Writer& err, std::string_view command, std::string_view message)
+{
+    startMessage(err, command, message);
+    endUsageError(err, command);
+}
+
 void putUsageError(Writer& err, std::string_view command, std::string_view message,
                    std::string_view quoted)
 {
-    err.put("fanwright-cli ");
-    err.put(command);
-    err.put(": ");
-    err.put(message);
-    if (!quoted.empty() || message.ends_with(" not")) {
-        err.put(" '");
-        putPrintable(err, echoedPart(quoted));
-        err.put(quoted.size() > echoedPart(quoted).size() ? "...'" : "'");
-    }
-    err.put("\nTry 'fanwright-cli ");
-    err.put(command);
-    err.put(" --help'.\n");
-    err.flush();
+    const std::string_view shown = echoedPart(quoted);
+    startMessage(err, command, message);
+    err.put(" '");
+    putPrintable(err, shown);
+    err.put(shown.size() < quoted.size() ? "...'" : "'");
+    endUsageError(err, command);
 }
 
 int inputOutputError(Writer& err, std::string_view command, std::string_view what,
                      std::string_view reason)
 {
-    err.put("fanwright-cli ");
-    err.put(command);
-    err.put(": cannot ");
+    startMessage(err, command, "cannot ");
     err.put(what);
     err.put(": ");
     err.put(reason);

@@ -56,9 +56,11 @@ private:
 bool readArguments(const CommandSyntax& syntax, const std::vector<std::string_view>& args,
                    Arguments& into, Writer& err);
 
-// "fanwright-cli COMMAND: " and the message, with the words from outside shown safely.
+// "fanwright-cli COMMAND: MESSAGE" and a pointer to --help; the second form adds the word from
+// outside that was wrong, quoted and shown safely.
+void putUsageError(Writer& err, std::string_view command, std::string_view message);
 void putUsageError(Writer& err, std::string_view command, std::string_view message,
-                   std::string_view quoted = {});
+                   std::string_view quoted);
 
 // "fanwright-cli COMMAND: cannot read standard input: REASON" or the like, and the status.
 int inputOutputError(Writer& err, std::string_view command, std::string_view what,

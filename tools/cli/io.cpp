@@ -105,20 +105,6 @@ void Writer::put(std::string_view text)
     used_ += text.size();
 }
 
-void Writer::putPadded(std::string_view text, std::size_t width)
-{
-    put(text);
-    for (std::size_t n = text.size(); n < width; ++n)
-        put(' ');
-}
-
-void Writer::putRightAligned(std::string_view text, std::size_t width)
-{
-    for (std::size_t n = text.size(); n < width; ++n)
-        put(' ');
-    put(text);
-}
-
 void Writer::drain()
 {
     if (!failed_ && used_ > 0)

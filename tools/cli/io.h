@@ -114,10 +114,9 @@ public:
     void put(std::string_view text);
     void putNumber(long long value) { put(NumberText(value).text()); }
 
-    // Room for at least `size` more bytes (at most RoomLimit), to be written through the
-    // returned pointer and closed by commit(end): one check for a whole line of output
-    // instead of one per piece of it.
-    static constexpr std::size_t RoomLimit = 4096;
+    // Room for at least `size` more bytes (a few KiB at most, far below the buffer's size),
+    // to be written through the returned pointer and closed by commit(end): one check for a
+    // whole line of output instead of one per piece of it.
     char* room(std::size_t size)
     {
         if (Capacity - used_ < size)
@@ -125,9 +124,6 @@ public:
         return buffer_.get() + used_;
     }
     void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
-    // In a column of `width`: left-aligned, or right-aligned.
-    void putPadded(std::string_view text, std::size_t width);
-    void putRightAligned(std::string_view text, std::size_t width);
 
     // Writes out what is buffered; false once any write has failed.
     bool flush();
