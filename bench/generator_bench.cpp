@@ -3,7 +3,7 @@
 #include "generator/generator.h"
 #include "generator/random.h"
 #include "generator/settings.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include <benchmark/benchmark.h>
 

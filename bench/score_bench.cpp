@@ -1,9 +1,9 @@
 // Scoring speed over the fixed pool of hands: scoreHand per hand (mean and median), the wait
 // search both ways, and the command-line scorer's throughput on the pool file.
 #include "hand/decomposition.h"
-#include "hand/scoring.h"
 #include "hand/waits.h"
 #include "pool.h"
+#include "scoring/scoring.h"
 #include "tools/cli/score_command.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,5 @@
 #include "fans/chow_pairs.h"
 
-#include <initializer_list>
-#include <utility>
-
 namespace fanwright {
 
 namespace {
@@ -55,15 +52,6 @@ using PairTable = FanId[MaxChows][MaxChows];
 
 void clearPair(PairTable& p, int i, int j) { p[i][j] = p[j][i] = NoFan; }
 
-bool present(const PairTable& p, std::initializer_list<std::pair<int, int>> pairs)
-{
-    for (const auto& [i, j] : pairs) {
-        if (p[i - 1][j - 1] == NoFan)
-            return false;
-    }
-    return true;
-}
-
 // Each chow keeps a given fan only with its lowest-placed partner; rows in order, so an entry
 // cleared in one row is already gone when its partner's row comes.
 void onePerPartner(PairTable& p)
@@ -78,27 +66,15 @@ void onePerPartner(PairTable& p)
     }
 }
 
-// Chows are numbered 1..4 here, as the rules are usually written down.
-void clearEdge(PairTable& p, int i, int j) { clearPair(p, i - 1, j - 1); }
-
-// No cycle survives: triangles and four-cycles lose one edge each, tested in this order on
-// what the earlier tests left.
+// No cycle survives. After onePerPartner no three chows form a triangle (two of their fans
+// always meet at one chow), and among sorted chows one four-cycle is left: the same short
+// straight or terminal chows in two suits, joined by mixed double chows (2b 5b 2c 5c). It loses
+// the pair of the third and fourth chows. (2 5 5 8 of one suit would make another, but holds a
+// pure straight, which is counted first.)
 void breakCycles(PairTable& p)
 {
-    if (present(p, {{1, 2}, {1, 3}, {2, 3}}))
-        clearEdge(p, 2, 3);
-    if (present(p, {{1, 2}, {1, 4}, {2, 4}}))
-        clearEdge(p, 2, 4);
-    if (present(p, {{2, 3}, {2, 4}, {3, 4}}))
-        clearEdge(p, 3, 4);
-    if (present(p, {{1, 3}, {1, 4}, {3, 4}}))
-        clearEdge(p, 3, 4);
-    if (present(p, {{1, 2}, {1, 3}, {2, 4}, {3, 4}}))
-        clearEdge(p, 3, 4);
-    if (present(p, {{1, 3}, {1, 4}, {2, 3}, {2, 4}}))
-        clearEdge(p, 2, 4);
-    if (present(p, {{1, 2}, {1, 4}, {2, 3}, {3, 4}}))
-        clearEdge(p, 3, 4);
+    if (p[0][1] != NoFan && p[0][2] != NoFan && p[1][3] != NoFan && p[2][3] != NoFan)
+        clearPair(p, 2, 3);
 }
 
 void countFourChows(const TileId* c, std::int32_t* fanCounts)

@@ -9,33 +9,31 @@ namespace fanwright {
 
 namespace {
 
-FanDetectors buildTableDetectors()
-{
+// The table's rules and the pairwise chow routine, the detectors every caller but a test uses.
+constexpr FanDetectors tableDetectors = [] {
     FanDetectors d{};
     for (int id = 1; id <= FanCount; ++id)
         d.rules[static_cast<std::size_t>(id - 1)] = fanRule(id);
     d.countChowPairs = countChowPairs;
     return d;
-}
+}();
 
-const FanDetectors detectorsFromTable = buildTableDetectors();
-
-FanSet fansWhere(bool (*attribute)(int))
+template <typename Holds>
+constexpr FanSet fansWhere(Holds holds)
 {
     FanSet set;
     for (int f = 1; f <= FanCount; ++f) {
-        if (attribute(f))
+        if (holds(f))
             set.add(f);
     }
     return set;
 }
 
-bool isTestedOnEveryForm(int f) { return f != FlowerTiles && !isRegularOnly(f); }
-bool isTested(int f) { return f != FlowerTiles; }
-
-const FanSet regularFans = fansWhere(isTested);
-const FanSet otherFormFans = fansWhere(isTestedOnEveryForm);
-const FanSet pairChowFans = fansWhere(isPairChowFan);
+// Flower Tiles is never tested: hands here hold no flowers.
+constexpr FanSet everyFanButFlowers = fansWhere([](int f) { return f != FlowerTiles; });
+constexpr FanSet anyFormFansButFlowers =
+    fansWhere([](int f) { return f != FlowerTiles && !isRegularOnly(f); });
+constexpr FanSet pairChowFans = fansWhere(isPairChowFan);
 
 // How the driver treats each fan, and its points, in arrays indexed by FanId for the loop.
 enum class Role : std::uint8_t { Plain, ThreeChow, PairChow };
@@ -45,8 +43,7 @@ struct DriverTable {
     std::int32_t points[FanCount + 1];
 };
 
-DriverTable buildDriverTable()
-{
+constexpr DriverTable driverTable = [] {
     DriverTable t{};
     for (int f = 1; f <= FanCount; ++f) {
         t.roles[f] = isPairChowFan(f)    ? Role::PairChow
@@ -55,9 +52,33 @@ DriverTable buildDriverTable()
         t.points[f] = fanPoints(f);
     }
     return t;
+}();
+
+// The driver counts the pairwise chow fans as one run, PureDoubleChow..TwoTerminalChows.
+constexpr bool pairChowFansAreOneRun()
+{
+    FanSet run;
+    for (int f = PureDoubleChow; f <= TwoTerminalChows; ++f)
+        run.add(f);
+    return pairChowFans == run;
 }
 
-const DriverTable driverTable = buildDriverTable();
+constexpr int countRole(Role role)
+{
+    int n = 0;
+    for (int f = 1; f <= FanCount; ++f)
+        n += driverTable.roles[f] == role ? 1 : 0;
+    return n;
+}
+
+static_assert(everyFanButFlowers.count() == FanCount - 1 &&
+              !everyFanButFlowers.contains(FlowerTiles));
+static_assert(anyFormFansButFlowers.count() == 32 && anyFormFansButFlowers.contains(ChickenHand));
+static_assert(pairChowFansAreOneRun());
+static_assert(countRole(Role::PairChow) == 4 && countRole(Role::ThreeChow) == 6);
+static_assert(driverTable.points[BigFourWinds] == 88 && driverTable.points[FlowerTiles] == 1);
+static_assert(tableDetectors.rules[NineGates - 1] == nineGates &&
+              tableDetectors.countChowPairs == countChowPairs);
 
 std::int32_t& countOf(std::int32_t* fanCounts, int id) { return fanCounts[id - 1]; }
 
@@ -77,7 +98,7 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
 
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
 {
-    return evaluateFans(s, fanCounts, detectorsFromTable);
+    return evaluateFans(s, fanCounts, tableDetectors);
 }
 
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
@@ -87,7 +108,7 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
         return 0;
     std::fill(fanCounts, fanCounts + FanCount, 0);
     // Fans still to be tested, smallest first; Flower Tiles is never among them.
-    FanSet pending = s.form == Regular ? regularFans : otherFormFans;
+    FanSet pending = s.form == Regular ? everyFanButFlowers : anyFormFansButFlowers;
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
 

@@ -31,6 +31,9 @@ public:
             high_ |= std::uint64_t{1} << (f - 65);
     }
 
+    constexpr int count() const { return std::popcount(low_) + std::popcount(high_); }
+    friend constexpr bool operator==(const FanSet&, const FanSet&) = default;
+
     constexpr bool contains(int f) const
     {
         return f <= 64 ? ((low_ >> (f - 1)) & 1) != 0 : ((high_ >> (f - 65)) & 1) != 0;

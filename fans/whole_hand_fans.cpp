@@ -1,7 +1,7 @@
 // Fans that judge the hand as a whole: the tiles it holds, its form, its suits.
 #include "fans/fan_rules.h"
 #include "fans/rule_support.h"
-#include "hand/decomposition.h"
+#include "hand/shape_tables.h"
 
 #include <algorithm>
 
@@ -28,12 +28,11 @@ bool everySetAndPair(const HandStructure& s, Predicate passes)
 
 std::int32_t nineGates(const HandStructure& s)
 {
-    constexpr int ranks[13] = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};
     if (s.concealedCount != 13)
         return 0;
     const int suit = suitOf(s.concealedTiles[0]);
     for (int i = 0; i < 13; ++i) {
-        if (s.concealedTiles[i] != suitedTile(suit, ranks[i]))
+        if (s.concealedTiles[i] != suitedTile(suit, nineGatesRanks[static_cast<std::size_t>(i)]))
             return 0;
     }
     return suit >= 0 && suitOf(s.winningTile) == suit;

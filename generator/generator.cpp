@@ -2,8 +2,8 @@
 
 #include "generator/random.h"
 #include "generator/settings.h"
-#include "hand/decomposition.h"
-#include "hand/scoring.h"
+#include "hand/shape_tables.h"
+#include "scoring/scoring.h"
 
 #include <algorithm>
 #include <array>
@@ -15,20 +15,22 @@ namespace fanwright {
 
 namespace {
 
-// Indices are drawn into these tables, so their order is part of what a seed produces. The
-// orphans, honors and knitted rows are the recogniser's own tables.
+// Indices are drawn into the shape tables, so their order is part of what a seed produces.
 constexpr std::span<const TileId, 13> orphanTiles(orphanList.data(), 13);
 constexpr const std::array<TileId, 7>& honorTiles = honorList;
-static_assert(orphanList[13] == NoTile && orphanList[12] == WhiteDragon);
-static_assert(knittedRows[0][3] == 11 && knittedRows[5][8] == 25);  // rows in drawing order
 
-// Ranks 1 1 1 2 3 4 5 6 7 8 9 9 9, one row per suit: bamboo, characters, dots.
-constexpr int NineGatesLength = 13;
-constexpr TileId nineGatesRows[3][NineGatesLength] = {
-    {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9},
-    {10, 10, 10, 11, 12, 13, 14, 15, 16, 17, 18, 18, 18},
-    {19, 19, 19, 20, 21, 22, 23, 24, 25, 26, 27, 27, 27},
-};
+// The nine gates' tiles, one row per suit: bamboo, characters, dots.
+constexpr int NineGatesLength = static_cast<int>(nineGatesRanks.size());
+using NineGatesRow = std::array<TileId, nineGatesRanks.size()>;
+constexpr std::array<NineGatesRow, 3> nineGatesRows = [] {
+    std::array<NineGatesRow, 3> rows{};
+    for (int suit = 0; suit < 3; ++suit) {
+        for (std::size_t i = 0; i < nineGatesRanks.size(); ++i)
+            rows[static_cast<std::size_t>(suit)][i] = suitedTile(suit, nineGatesRanks[i]);
+    }
+    return rows;
+}();
+static_assert(nineGatesRows[1][0] == Characters1 && nineGatesRows[2][12] == 27);
 
 constexpr int NoPosition = -1;
 

@@ -1,5 +1,7 @@
 #include "hand/decomposition.h"
 
+#include "hand/shape_tables.h"
+
 namespace fanwright {
 
 namespace {

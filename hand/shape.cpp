@@ -1,6 +1,6 @@
 #include "hand/shape.h"
 
-#include "hand/decomposition.h"
+#include "hand/shape_tables.h"
 
 namespace fanwright {
 

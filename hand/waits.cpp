@@ -2,6 +2,7 @@
 
 #include "hand/decomposition.h"
 #include "hand/shape.h"
+#include "hand/shape_tables.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,4 +1,4 @@
-# Helpers shared by scripts/setup.sh, run.sh and test.sh (sourced, not run).
+# Helpers shared by scripts/setup.sh, run.sh, test.sh and fuzz.sh (sourced, not run).
 
 FANWRIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 FANWRIGHT_JOBS="${FANWRIGHT_JOBS:-$(nproc)}"

@@ -59,7 +59,8 @@ inline Hand handOf(std::string_view code)
     return parsed.hand;
 }
 
-// The readings of a hand as the scorer builds them, each carrying the hand's number of waits.
+// The readings of a hand as the scorer builds them, each carrying the hand's number of waits, in
+// the order found.
 inline std::vector<HandStructure> readingsOf(const Hand& hand)
 {
     Hand without = hand;
@@ -72,6 +73,48 @@ inline std::vector<HandStructure> readingsOf(const Hand& hand)
     for (int i = 0; i < list.count(); ++i)
         readings.push_back(list[i]);
     return readings;
+}
+
+// A reading as text, "ch2b ch2b pu9d =5c": sets by kind and tile, then the pair. Takes a
+// HandStructure or a ScoreResult.
+template <typename Reading>
+std::string describe(const Reading& s)
+{
+    constexpr std::string_view kinds[] = {"--",
+                                          "ch",
+                                          "kn",
+                                          "pu",
+                                          "kg",
+                                          "pr",
+                                          "--",
+                                          "--",
+                                          "--",
+                                          "--",
+                                          "thirteen-orphans",
+                                          "greater-knitted",
+                                          "lesser-knitted"};
+    std::string text;
+    for (int i = 0; i < s.setCount; ++i) {
+        text += kinds[s.setKinds[i]];
+        text += s.setTiles[i] != NoTile ? tileName(s.setTiles[i]) : "";
+        text += ' ';
+    }
+    if (s.pairTile != NoTile) {
+        text += '=';
+        text += tileName(s.pairTile);
+    }
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// The readings of a hand as text, in the order found.
+inline std::vector<std::string> readingTexts(const Hand& hand)
+{
+    std::vector<std::string> out;
+    for (const HandStructure& s : readingsOf(hand))
+        out.push_back(describe(s));
+    return out;
 }
 
 }  // namespace fanwright::test

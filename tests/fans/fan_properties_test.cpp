@@ -4,7 +4,7 @@
 #include "generator/generator.h"
 #include "generator/random.h"
 #include "generator/settings.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include <gtest/gtest.h>
 

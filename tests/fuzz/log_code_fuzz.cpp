@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the log-code reader and scores whatever it accepts. Any crash,
 // sanitizer report or broken promise below is a bug.
 #include "hand/log_code.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "hand/log_code.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "seed_for_draw.h"
 #include "test_support.h"
 
@@ -144,7 +144,7 @@ TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
 // One draw at a time steered to exactly 0.0 or 1.0 must fall on the side that keeps a hand of
 // melded kongs won on a discard without flags. Its draws: special or not, three per set (melded,
 // kind, tile), the pair, the winning tile, the win source (16th), the first flag (17th).
-TEST_F(GeneratorTest, DrawsOfExactlyZeroAndOneFallOnTheStatedSide)
+TEST_F(GeneratorTest, DrawsOfExactlyZeroAndOneCompareStrictlyWithTheShares)
 {
     const struct {
         std::int32_t chow, special;  // the shares of chows and special hands, all else fixed

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-
 namespace fanwright {
 namespace {
 
@@ -15,18 +13,6 @@ TEST(RandomSource, FollowsTheRecurrenceFromTheSeed)
     seedRandom(1);
     for (int expected : {41, 18467, 6334, 26500})
         EXPECT_EQ(nextRandom(), expected);
-}
-
-TEST(RandomSource, SeedsFromTheCalendarTimeInSeconds)
-{
-    const auto firstDrawAt = [](std::time_t t) {
-        seedRandom(static_cast<std::uint32_t>(t));
-        return nextRandom();
-    };
-    const std::time_t before = std::time(nullptr);
-    seedRandom();
-    const int drawn = nextRandom();
-    EXPECT_TRUE(drawn == firstDrawAt(before) || drawn == firstDrawAt(std::time(nullptr)));
 }
 
 TEST(RandomSource, UnitMultipliesByTheDoubleNearestOneOver32767AndBelowTakesTheRemainder)

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace fanwright {
@@ -125,44 +126,37 @@ TEST(HandRules, PungsNeedTwoFreeCopiesAndKongsAllFour)
     EXPECT_EQ(h.countTileUses(tile("7c")), 4);
 }
 
-TEST(HandSituation, LastTileOfItsKindIsForcedWhenTheOtherThreeAreShown)
+// Which flags a hand allows or forces and whether its winds matter, as five digits: forces
+// last tile of its kind, allows it, allows robbing the kong, allows a replacement tile, needs
+// winds.
+TEST(HandSituation, FlagsFollowTheWinningTileAndTheSetsAndWindsFollowWindSets)
 {
-    Hand h = test::handOf("pu5bch3c1d2d3d7d8d9dwe5bffffememd");
-    EXPECT_TRUE(h.forcesLastTileOfKind());
-    EXPECT_FALSE(h.allowsLastTileOfKind());
-    EXPECT_FALSE(h.allowsRobbingTheKong());
-
-    Hand open = test::handOf("ch3c1d2d3d5b5b5b7d8d9ddwweffffememd");
-    EXPECT_TRUE(open.allowsLastTileOfKind());
-    EXPECT_TRUE(open.allowsRobbingTheKong());
-
-    // The winning tile pairs a concealed copy: neither.
-    Hand paired = test::handOf("ch3c1d2d3d5b5b5b7d8d9dweweffffememd");
-    EXPECT_FALSE(paired.allowsLastTileOfKind());
-    EXPECT_FALSE(paired.forcesLastTileOfKind());
-    EXPECT_FALSE(paired.allowsRobbingTheKong());
-}
-
-TEST(HandSituation, ReplacementTileNeedsADeclaredKongAndASelfDrawnWin)
-{
-    Hand h = test::handOf("ck5bch3c1d2d3d7d8d9dwedwffffememw");
-    EXPECT_TRUE(h.allowsReplacementTile());
-    h.setWinSource(Discard);
-    EXPECT_FALSE(h.allowsReplacementTile());
-    Hand noKong = test::handOf("pu5bch3c1d2d3d7d8d9dwedwffffememw");
-    EXPECT_FALSE(noKong.allowsReplacementTile());
-}
-
-TEST(HandSituation, WindsMatterWhenSomeButNotAllWindsComeInThrees)
-{
-    EXPECT_TRUE(test::handOf("pu5bch3c1d2d3d9dwewewe9dffffememw").needsWinds());
-    // A kong lists three tiles, so it counts as three here.
-    EXPECT_TRUE(test::handOf("mkwnch3c1d2d3d7d8d9ddrdwffffememw").needsWinds());
-    EXPECT_FALSE(test::handOf("pu5bch3c1d2d3d7d8dwewedwffffememw").needsWinds());
-    EXPECT_FALSE(test::handOf("puwepuwspuwwwnwnwndrdrffffememw").needsWinds());  // all four
+    const struct {
+        const char* code;
+        const char* answers;
+    } rows[] = {
+        {"pu5bch3c1d2d3d7d8d9dwe5bffffememd", "10000"},  // the other three 5b are shown
+        {"ch3c1d2d3d5b5b5b7d8d9ddwweffffememd", "01100"},
+        {"ch3c1d2d3d5b5b5b7d8d9dweweffffememd", "00000"},  // won on a concealed pair
+        {"ck5bch3c1d2d3d7d8d9dwedwffffememw", "01010"},    // a kong and self-drawn
+        {"ck5bch3c1d2d3d7d8d9dwedwffffememd", "01100"},    // ... won on a discard
+        {"pu5bch3c1d2d3d7d8d9dwedwffffememw", "01000"},    // no kong
+        {"pu5bch3c1d2d3d9dwewewe9dffffememw", "00001"},
+        {"mkwnch3c1d2d3d7d8d9ddrdwffffememw", "01011"},  // a kong lists three tiles
+        {"pu5bch3c1d2d3d7d8dwewedwffffememw", "01000"},  // a wind pair is no wind set
+        {"puwepuwspuwwwnwnwndrdrffffememw", "00000"},    // all four winds in threes
+    };
+    for (const auto& row : rows) {
+        const Hand h = test::handOf(row.code);
+        const std::string answers{static_cast<char>('0' + h.forcesLastTileOfKind()),
+                                  static_cast<char>('0' + h.allowsLastTileOfKind()),
+                                  static_cast<char>('0' + h.allowsRobbingTheKong()),
+                                  static_cast<char>('0' + h.allowsReplacementTile()),
+                                  static_cast<char>('0' + h.needsWinds())};
+        EXPECT_EQ(answers, row.answers) << row.code;
+    }
     // Incomplete hands count whatever they hold.
-    Hand partial = test::concealedHand("ws ws ws", "");
-    EXPECT_TRUE(partial.needsWinds());
+    EXPECT_TRUE(test::concealedHand("ws ws ws", "").needsWinds());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace fanwright {
 namespace {
@@ -20,7 +21,7 @@ std::string refusal(std::string_view line)
     return error;
 }
 
-TEST(LogCode, WritesTheExamplesToTheLetter)
+TEST(LogCode, WritesSetsConcealedTilesWinningTileFlagsWindsAndSourceInOrder)
 {
     Hand h;
     h.addSet(Chow, tile("3b"));
@@ -70,21 +71,40 @@ TEST(LogCode, ReadsBackEveryHandItWrites)
     }
 }
 
-TEST(LogCode, AcceptsLogLinesWithEmptyCommentsAndLineEnds)
+TEST(LogCode, ReadsCodeAndCommentWhateverBlanksAndLineEndsSurroundThem)
 {
-    ParsedLogLine parsed;
-    std::string error;
-    for (const char* line :
-         {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw - pair wait\n",
-          "ch3bpu5c1b7d8d9dwewewe1bffffwewsw - \r\n", "ch3bpu5c1b7d8d9dwewewe1bffffwewsw -",
-          "ch3bpu5c1b7d8d9dwewewe1bffffwewsw"}) {
-        EXPECT_TRUE(parseLogLine(line, parsed, error)) << line << ": " << error;
-        EXPECT_EQ(parsed.code, "ch3bpu5c1b7d8d9dwewewe1bffffwewsw");
-        EXPECT_TRUE(parsed.hand.isComplete());
+    const struct {
+        const char* line;
+        const char* comment;
+    } rows[] = {
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw - pair wait\n", "pair wait"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw - \r\n", ""},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw -", ""},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw", ""},
+        {" \t ch3bpu5c1b7d8d9dwewewe1bffffwewsw - x", "x"},
+        {"ch3bpu5c1b7d8d9dwewewe1bffffwewsw - a - b", "a - b"},
+    };
+    for (const auto& row : rows) {
+        ParsedLogLine parsed;
+        std::string error;
+        ASSERT_TRUE(parseLogLine(row.line, parsed, error)) << row.line << ": " << error;
+        EXPECT_EQ(parsed.code, "ch3bpu5c1b7d8d9dwewewe1bffffwewsw") << row.line;
+        EXPECT_EQ(parsed.comment, row.comment) << row.line;
+        EXPECT_TRUE(parsed.hand.isComplete()) << row.line;
     }
-    // A comment may itself hold " - ".
-    ASSERT_TRUE(parseLogLine("ch3bpu5c1b7d8d9dwewewe1bffffwewsw - a - b", parsed, error));
-    EXPECT_EQ(parsed.comment, "a - b");
+}
+
+TEST(LogCode, ReadsEveryWinSource)
+{
+    for (const auto& [letter, source] :
+         {std::pair{'n', NotChosen}, std::pair{'w', SelfDrawn}, std::pair{'d', Discard}}) {
+        const std::string code = std::string("ch3bpu5c1b7d8d9dwewewe1bffffwews") + letter;
+        ParsedLogLine parsed;
+        std::string error;
+        ASSERT_TRUE(parseLogLine(code, parsed, error)) << code << ": " << error;
+        EXPECT_EQ(parsed.hand.winSource, source) << code;
+        EXPECT_EQ(parsed.hand.toLogText(), code);
+    }
 }
 
 TEST(LogCode, RefusesWhatIsNotALegalHand)

@@ -26,42 +26,31 @@ std::vector<TileId> waitsOf(std::string_view concealed)
     return fast;
 }
 
-TEST(Waits, NineGatesWaitsOnEveryTileOfItsSuit)
+TEST(Waits, OfThirteenConcealedTilesBothWays)
 {
-    EXPECT_EQ(waitsOf("1b1b1b 2b3b4b5b6b7b8b 9b9b9b"), tilesOf("1b2b3b4b5b6b7b8b9b"));
+    const struct {
+        const char* concealed;
+        const char* waits;
+    } rows[] = {
+        {"1b1b1b 2b3b4b5b6b7b8b 9b9b9b", "1b2b3b4b5b6b7b8b9b"},  // nine gates
+        {"1b9b1c9c1d9dwewswwwndrdgdw", "1b9b1c9c1d9dwewswwwndrdgdw"},
+        {"1b9b1c9c1d9dwewswwwndrdgdg", "dw"},  // thirteen orphans missing one
+        {"1b1b 4b4b 7c7c 9c9c 3d3d we we dr", "dr"},
+        // Three pairs of dots in a row also read as two chows, which add 5d to 8d.
+        {"2b2b3b3b4b4b 5d5d6d6d7d7d 8d", "5d 8d"},
+        {"1b2b 4c5c6c 5c6c7c 1d1d1d 9d9d", "3b"},
+        {"2b3b 4c5c6c 5c6c7c 1d1d1d 9d9d", "1b4b"},
+        {"3b5b 4c5c6c 5c6c7c 1d1d1d 9d9d", "4b"},
+        {"5b5b5b5b 1c2c3c 4d5d6d 7d8d9d", "5b"},        // a tile held four times
+        {"1b4b7b 2c5c8c 3d6d9d dr dr dr we", "we"},     // knitted straight with a pung
+        {"1b4b7b 2c5c8c 3d6d wewswwwndr", "9d dg dw"},  // honors and knitted tiles
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(waitsOf(row.concealed), tilesOf(row.waits)) << row.concealed;
 }
 
-TEST(Waits, ThirteenOrphansWaitOnAllThirteenOrOnTheMissingOne)
+TEST(Waits, OfAHandWithADeclaredSet)
 {
-    EXPECT_EQ(waitsOf("1b9b1c9c1d9dwewswwwndrdgdw"), tilesOf("1b9b1c9c1d9dwewswwwndrdgdw"));
-    EXPECT_EQ(waitsOf("1b9b1c9c1d9dwewswwwndrdgdg"), tilesOf("dw"));
-}
-
-TEST(Waits, SixPairsAndASingleWaitOnTheSingleUnlessSetsGiveMore)
-{
-    EXPECT_EQ(waitsOf("1b1b 4b4b 7c7c 9c9c 3d3d we we dr"), tilesOf("dr"));
-    // Three pairs of dots in a row also read as two chows, which add 5d to 8d.
-    EXPECT_EQ(waitsOf("2b2b3b3b4b4b 5d5d6d6d7d7d 8d"), tilesOf("5d 8d"));
-}
-
-TEST(Waits, AnEdgeWaitAndATwoSidedWait)
-{
-    EXPECT_EQ(waitsOf("1b2b 4c5c6c 5c6c7c 1d1d1d 9d9d"), tilesOf("3b"));
-    EXPECT_EQ(waitsOf("2b3b 4c5c6c 5c6c7c 1d1d1d 9d9d"), tilesOf("1b4b"));
-    EXPECT_EQ(waitsOf("3b5b 4c5c6c 5c6c7c 1d1d1d 9d9d"), tilesOf("4b"));
-}
-
-TEST(Waits, TilesHeldFourTimesAreStillWaits)
-{
-    EXPECT_EQ(waitsOf("5b5b5b5b 1c2c3c 4d5d6d 7d8d9d"), tilesOf("5b"));
-}
-
-TEST(Waits, KnittedShapesAndDeclaredSets)
-{
-    // Knitted straight with a pung, waiting on the pair.
-    EXPECT_EQ(waitsOf("1b4b7b 2c5c8c 3d6d9d dr dr dr we"), tilesOf("we"));
-    // Honors and knitted tiles missing one honor or one knitted tile.
-    EXPECT_EQ(waitsOf("1b4b7b 2c5c8c 3d6d wewswwwndr"), tilesOf("9d dg dw"));
     Hand declared = test::handOf("ch3b1d2d3d5d5d5d7c8c9cweweffffememd");
     declared.clearWinningTile();
     EXPECT_EQ(waitsOf(findWaits(declared)), waitsOf(findWaitsBySearch(declared)));

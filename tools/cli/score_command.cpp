@@ -1,7 +1,7 @@
 #include "tools/cli/score_command.h"
 
 #include "hand/log_code.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "tools/cli/command_line.h"
 #include "tools/cli/score_report.h"
 #include "tools/cli/text.h"

@@ -1,7 +1,7 @@
 // How the command-line companion shows a scored hand: as the result window does, or as JSON.
 #pragma once
 
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "tools/cli/io.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Whole hands scored through scoreHand against totals and fan counts worked out by hand,
 // one per line of data/scored_hands.txt, each with the reasoning above it.
 #include "fans/fan_table.h"
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "hand/scoring.h"
+#include "scoring/scoring.h"
 
 #include "fans/evaluation.h"
 #include "hand/decomposition.h"
