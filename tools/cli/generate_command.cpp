@@ -4,194 +4,131 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "hand/hand.h"
+#include "tools/cli/command_line.h"
 
-#include <charconv>
+#include <chrono>
 #include <cstdint>
-#include <optional>
-#include <ostream>
+#include <exception>
+#include <random>
 #include <string>
 
-namespace fanwright {
+namespace fanwright::cli {
 
 namespace {
 
 constexpr std::string_view Usage =
     "usage: fanwright-cli generate [--seed N] [--count K] [--melding 0..10] [--chow 0..100]\n"
     "                              [--pung 0..100] [--special 0..3] [--flags 0..3] [--min 0|8]\n"
+    "                              [--verbose]\n"
     "\n"
-    "Prints the log codes of K random winning hands (default 1), one per line. The same seed\n"
-    "(0..4294967295) and settings give the same hands; without --seed the clock seeds them.\n"
-    "Settings not given keep their defaults: melding 5, chow 40, pung 40 (kongs take the rest\n"
-    "of 100), special 1, flags 1, min 0. With --min 8 only hands of at least 8 points count.\n"
-    "Options take their value as the next argument or after '=' (--seed=7).\n";
+    "Prints the log codes of K random winning hands, one per line.\n"
+    "\n"
+    "  --seed N      0 to 4294967295; the same seed and settings give the same hands.\n"
+    "                Without it every run differs (--verbose shows the seed drawn).\n"
+    "  --count K     1 to 100000000 hands; 1 when not given.\n"
+    "  --melding M   share of melded sets in tenths, 0 to 10; default 5.\n"
+    "  --chow C      percent of chows, 0 to 100; default 40.\n"
+    "  --pung P      percent of pungs, 0 to 100; default 40. Chows and pungs together\n"
+    "                are at most 100; kongs take the rest.\n"
+    "  --special S   special hands: 0 never, 1 rare, 2 sometimes, 3 often; default 1.\n"
+    "  --flags F     situation flags, the same four levels; default 1.\n"
+    "  --min 0|8     8: only hands of at least 8 points; default 0.\n"
+    "  --verbose     print the seed used on standard error.\n"
+    "  -h, --help    this text.\n"
+    "\n"
+    "Options take their value as the next argument or after '=' (--seed=7).\n"
+    "\n"
+    "Exit status: 0 success; 2 bad usage (nothing is generated); 3 output could not be\n"
+    "written.\n";
 
 // A hundred million hands is hours of output already; more is surely a typing slip.
 constexpr std::uint64_t MaxCount = 100'000'000;
 
-struct GenerateRequest {
-    std::optional<std::uint32_t> seed;
-    std::uint64_t count = 1;
-    GeneratorSettings settings;
+constexpr OptionRule generateOptions[] = {
+    {"--seed", true, 0, 0xFFFF'FFFF}, {"--count", true, 1, MaxCount}, {"--melding", true, 0, 10},
+    {"--chow", true, 0, 100},         {"--pung", true, 0, 100},       {"--special", true, 0, 3},
+    {"--flags", true, 0, 3},          {"--min", true, 0, 8, true},    {"--verbose"},
 };
+constexpr CommandSyntax generateSyntax{"generate", generateOptions, false};
 
-struct NumberOption {
-    std::string_view name;
-    std::uint64_t low;
-    std::uint64_t high;
-    bool endsOnly;  // only low or high, nothing between
-    void (*store)(GenerateRequest&, std::uint64_t);
-};
-
-std::int32_t small(std::uint64_t v)
+// The clock in its finest steps, mixed with the system's random device where there is one, so
+// that runs started in the same second still differ.
+std::uint32_t freshSeed()
 {
-    return static_cast<std::int32_t>(v);  // range-checked to at most 100 before
+    auto x =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count() ^
+                                   std::chrono::steady_clock::now().time_since_epoch().count());
+    try {
+        x ^= std::uint64_t{std::random_device{}()} << 32;
+    } catch (const std::exception&) {
+        // the clocks alone will do
+    }
+    x += 0x9E37'79B9'7F4A'7C15u;  // then a 64-bit mixer, so every bit of the seed moves
+    x = (x ^ (x >> 30)) * 0xBF58'476D'1CE4'E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D0'49BB'1331'11EBu;
+    return static_cast<std::uint32_t>(x ^ (x >> 31));
 }
 
-constexpr NumberOption numberOptions[] = {
-    {"--seed", 0, 0xFFFF'FFFF, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.seed = static_cast<std::uint32_t>(v); }},
-    {"--count", 1, MaxCount, false, [](GenerateRequest& r, std::uint64_t v) { r.count = v; }},
-    {"--melding", 0, 10, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.freqMelding = small(v); }},
-    {"--chow", 0, 100, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.freqChow = small(v); }},
-    {"--pung", 0, 100, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.freqPung = small(v); }},
-    {"--special", 0, 3, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.freqSpecial = small(v); }},
-    {"--flags", 0, 3, false,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.freqFlags = small(v); }},
-    {"--min", 0, 8, true,
-     [](GenerateRequest& r, std::uint64_t v) { r.settings.minPoints = small(v); }},
-};
-
-const NumberOption* findOption(std::string_view name)
+// The settings the options ask for, each range-checked by the reader; false when chow and pung
+// together exceed 100.
+bool settingsOf(const Arguments& arguments, GeneratorSettings& settings, Writer& err)
 {
-    for (const NumberOption& option : numberOptions) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
-}
-
-// Plain decimal digits only: no sign, no blanks, nothing after the number.
-std::optional<std::uint64_t> parseNumber(std::string_view text)
-{
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [at, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || at != end)
-        return std::nullopt;
-    return value;
-}
-
-std::string allowedValues(const NumberOption& option)
-{
-    const std::string low = std::to_string(option.low);
-    const std::string high = std::to_string(option.high);
-    return option.endsOnly ? low + " or " + high : "a whole number from " + low + " to " + high;
-}
-
-class ArgumentReader {
-public:
-    ArgumentReader(const std::vector<std::string_view>& args, std::ostream& err)
-        : args_(args), err_(err)
-    {
-    }
-
-    // False after explaining the first problem on err.
-    bool read(GenerateRequest& request);
-    bool wantsHelp() const { return help_; }
-
-private:
-    bool readOption(std::string_view arg, GenerateRequest& request);
-    bool storeValue(const NumberOption& option, std::string_view text, GenerateRequest& request);
-    bool fail(const std::string& message)
-    {
-        err_ << "fanwright-cli generate: " << message << "\nTry 'fanwright-cli generate --help'.\n";
-        return false;
-    }
-
-    const std::vector<std::string_view>& args_;
-    std::ostream& err_;
-    std::size_t next_ = 0;
-    bool help_ = false;
-};
-
-bool ArgumentReader::read(GenerateRequest& request)
-{
-    while (next_ < args_.size() && !help_) {
-        if (!readOption(args_[next_++], request))
-            return false;
-    }
-    if (help_)
+    const auto take = [&](std::string_view name, std::int32_t& field) {
+        if (const auto value = arguments.value(name))
+            field = static_cast<std::int32_t>(*value);
+    };
+    take("--melding", settings.freqMelding);
+    take("--chow", settings.freqChow);
+    take("--pung", settings.freqPung);
+    take("--special", settings.freqSpecial);
+    take("--flags", settings.freqFlags);
+    take("--min", settings.minPoints);
+    if (settings.freqChow + settings.freqPung <= 100)
         return true;
-    const GeneratorSettings& s = request.settings;
-    if (s.freqChow + s.freqPung > 100) {
-        return fail("--chow " + std::to_string(s.freqChow) + " and --pung " +
-                    std::to_string(s.freqPung) + " add up to more than 100");
-    }
-    return true;
-}
-
-bool ArgumentReader::readOption(std::string_view arg, GenerateRequest& request)
-{
-    if (arg == "--help") {
-        help_ = true;
-        return true;
-    }
-    const std::size_t equals = arg.find('=');
-    const std::string_view name = arg.substr(0, equals);
-    if (name == "--help")
-        return fail("--help takes no value");
-    const NumberOption* option = findOption(name);
-    if (option == nullptr) {
-        return fail(arg.starts_with("-") ? "unknown option '" + std::string(name) + "'"
-                                         : "unexpected argument '" + std::string(arg) + "'");
-    }
-    if (equals != std::string_view::npos)
-        return storeValue(*option, arg.substr(equals + 1), request);
-    if (next_ == args_.size())
-        return fail(std::string(name) + " needs a value: " + allowedValues(*option));
-    return storeValue(*option, args_[next_++], request);
-}
-
-bool ArgumentReader::storeValue(const NumberOption& option, std::string_view text,
-                                GenerateRequest& request)
-{
-    const std::optional<std::uint64_t> value = parseNumber(text);
-    const bool inRange = value && *value >= option.low && *value <= option.high &&
-                         (!option.endsOnly || *value == option.low || *value == option.high);
-    if (!inRange) {
-        return fail(std::string(option.name) + " takes " + allowedValues(option) + ", not '" +
-                    std::string(text) + "'");
-    }
-    option.store(request, *value);
-    return true;
+    putUsageError(err, "generate",
+                  "--chow " + std::to_string(settings.freqChow) + " and --pung " +
+                      std::to_string(settings.freqPung) + " add up to more than 100");
+    return false;
 }
 
 }  // namespace
 
-int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err)
+int runGenerate(const std::vector<std::string_view>& args, Output& out, Output& err)
 {
-    GenerateRequest request;
-    ArgumentReader reader(args, err);
-    if (!reader.read(request))
-        return 2;
-    if (reader.wantsHelp()) {
-        out << Usage;
-        return 0;
+    Writer output(out), errors(err);
+    Arguments arguments;
+    GeneratorSettings settings;
+    if (!readArguments(generateSyntax, args, arguments, errors))
+        return ExitUsage;
+    if (arguments.wantsHelp()) {
+        output.put(Usage);
+        return finishOutput(output, errors, "generate", ExitSuccess);
     }
-    if (request.seed)
-        seedRandom(*request.seed);
-    else
-        seedRandom();
+    if (!settingsOf(arguments, settings, errors))
+        return ExitUsage;
+    const auto given = arguments.value("--seed");
+    const std::uint32_t seed = given ? static_cast<std::uint32_t>(*given) : freshSeed();
+    if (arguments.has("--verbose")) {
+        errors.put("fanwright-cli generate: seed ");
+        errors.putNumber(seed);
+        errors.put('\n');
+        errors.flush();
+    }
+    seedRandom(seed);
+    const std::uint64_t count = arguments.value("--count").value_or(1);
     Hand hand;
-    for (std::uint64_t i = 0; i < request.count; ++i) {
-        dealHand(hand, request.settings);
-        out << hand.toLogText() << '\n';
+    for (std::uint64_t i = 0; i < count && !output.failed(); ++i) {
+        dealHand(hand, settings);
+        output.put(hand.toLogText());
+        output.put('\n');
     }
-    return 0;
+    return finishOutput(output, errors, "generate", ExitSuccess);
 }
 
-}  // namespace fanwright
+int runGenerate(const std::vector<std::string_view>& args, std::ostream& out, std::ostream& err)
+{
+    StreamOutput output(out), errors(err);
+    return runGenerate(args, output, errors);
+}
+
+}  // namespace fanwright::cli

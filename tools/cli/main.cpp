@@ -1,15 +1,17 @@
 // fanwright-cli: the command-line companion of Fanwright. Scores hand codes and deals random
 // hands, for people and for our own checks.
+#include "tools/cli/command_line.h"
 #include "tools/cli/generate_command.h"
+#include "tools/cli/io.h"
 #include "tools/cli/score_command.h"
+#include "tools/cli/text.h"
 
-#include <iostream>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* usage =
+constexpr std::string_view Usage =
     "usage: fanwright-cli <command> [options]\n"
     "\n"
     "commands:\n"
@@ -17,26 +19,32 @@ constexpr const char* usage =
     "  generate [options]          deal random winning hands as hand codes\n"
     "  help                        this text\n"
     "\n"
-    "Run \"fanwright-cli <command> --help\" for the options of a command.\n";
+    "Run \"fanwright-cli <command> --help\" for the options and exit statuses of a command.\n";
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
+    using namespace fanwright::cli;
     const std::vector<std::string_view> args(argv + (argc > 1 ? 2 : 1), argv + argc);
     const std::string_view command = argc > 1 ? argv[1] : "";
+    DescriptorInput in(0);
+    DescriptorOutput out(1), err(2);
     if (command == "score")
-        return fanwright::cli::runScore(args, std::cin, std::cout, std::cerr);
+        return runScore(args, in, out, err);
     if (command == "generate")
-        return fanwright::runGenerate(args, std::cout, std::cerr);
+        return runGenerate(args, out, err);
+    Writer output(out), errors(err);
     if (command == "help" || command == "--help" || command == "-h") {
-        std::cout << usage;
-        return 0;
+        output.put(Usage);
+        return finishOutput(output, errors, "help", ExitSuccess);
     }
-    if (command.empty())
-        std::cerr << usage;
-    else
-        std::cerr << "fanwright-cli: unknown command \"" << command << "\"\n" << usage;
-    return 2;
+    if (!command.empty()) {
+        errors.put("fanwright-cli: unknown command \"");
+        putPrintable(errors, echoedPart(command));
+        errors.put("\"\n");
+    }
+    errors.put(Usage);
+    errors.flush();
+    return ExitUsage;
 }

@@ -1,14 +1,17 @@
-// fanwright-cli score: scores log codes given as arguments or read line by line.
+// `fanwright-cli score`: scores log codes given as arguments or read line by line.
 #pragma once
 
-#include <istream>
-#include <ostream>
+#include "tools/cli/io.h"
+
+#include <iosfwd>
 #include <string_view>
 #include <vector>
 
 namespace fanwright::cli {
 
-// Exit status: 0 when every line was a hand code, 1 when some line was not, 2 for bad usage.
+// Runs the command with the arguments that follow the word "score". Returns an exit status of
+// command_line.h.
+int runScore(const std::vector<std::string_view>& args, Input& in, Output& out, Output& err);
 int runScore(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
              std::ostream& err);
 

@@ -1,15 +1,15 @@
 #include "tools/cli/score_report.h"
 
 #include "fans/fan_table.h"
+#include "tools/cli/text.h"
 
-#include <cstdio>
-#include <string>
+#include <initializer_list>
 
 namespace fanwright::cli {
 
 namespace {
 
-const char* setLabel(SetKind kind)
+std::string_view setLabel(SetKind kind)
 {
     switch (kind) {
     case Chow: return "Chow";
@@ -19,7 +19,7 @@ const char* setLabel(SetKind kind)
     }
 }
 
-const char* specialLabel(SetKind kind)
+std::string_view specialLabel(SetKind kind)
 {
     switch (kind) {
     case ThirteenOrphans: return "Thirteen Orphans";
@@ -28,162 +28,151 @@ const char* specialLabel(SetKind kind)
     }
 }
 
-void writeTiles(std::ostream& out, std::initializer_list<TileId> tiles)
+char* appendTiles(char* at, std::initializer_list<TileId> tiles)
 {
-    for (TileId t : tiles)
-        out << ' ' << tileName(t);
+    for (TileId t : tiles) {
+        *at++ = ' ';
+        at = append(at, tileName(t));
+    }
+    return at;
 }
 
-void writeSet(std::ostream& out, SetKind kind, TileId t)
+char* appendSet(char* at, SetKind kind, TileId t)
 {
-    out << setLabel(kind);
+    at = append(at, setLabel(kind));
     switch (kind) {
-    case Chow: writeTiles(out, {t - 1, t, t + 1}); break;
-    case Pung: writeTiles(out, {t, t, t}); break;
-    case Kong: writeTiles(out, {t, t, t, t}); break;
-    default: writeTiles(out, {t - 3, t, t + 3}); break;
+    case Chow: return appendTiles(at, {t - 1, t, t + 1});
+    case Pung: return appendTiles(at, {t, t, t});
+    case Kong: return appendTiles(at, {t, t, t, t});
+    default: return appendTiles(at, {t - 3, t, t + 3});
     }
 }
 
-void writeStructure(std::ostream& out, const ScoreResult& r)
+void writeStructure(Writer& out, const ScoreResult& r)
 {
-    out << "Structure:";
+    char* at = append(out.room(256), "Structure:");
     if (r.setCount == 4) {
-        for (int i = 0; i < 4; ++i) {
-            out << (i == 0 ? " " : " | ");
-            writeSet(out, r.setKinds[i], r.setTiles[i]);
-        }
-        out << " | Pair";
-        writeTiles(out, {r.pairTile, r.pairTile});
+        for (int i = 0; i < 4; ++i)
+            at = appendSet(append(at, i == 0 ? " " : " | "), r.setKinds[i], r.setTiles[i]);
+        at = appendTiles(append(at, " | Pair"), {r.pairTile, r.pairTile});
     } else if (r.setCount == 7) {
-        for (int i = 0; i < 7; ++i) {
-            out << (i == 0 ? " Pair" : " | Pair");
-            writeTiles(out, {r.setTiles[i], r.setTiles[i]});
-        }
+        for (int i = 0; i < 7; ++i)
+            at = appendTiles(append(at, i == 0 ? " Pair" : " | Pair"),
+                             {r.setTiles[i], r.setTiles[i]});
     } else if (r.setCount == 1) {
-        out << ' ' << specialLabel(r.setKinds[0]);
+        at = append(append(at, " "), specialLabel(r.setKinds[0]));
     }
-    out << '\n';
+    *at++ = '\n';
+    out.commit(at);
 }
 
-void writeFanRow(std::ostream& out, const std::string& number, std::string_view name, int quantity,
-                 int points)
+// Columns: number 4 wide, name 34, quantity and points right-aligned in 8 each.
+char* appendPadded(char* at, std::string_view text, std::size_t width)
 {
-    char line[128];
-    std::snprintf(line, sizeof line, "  %-4s%-34.*s%8d%8d\n", number.c_str(),
-                  static_cast<int>(name.size()), name.data(), quantity, points);
-    out << line;
+    return appendSpaces(append(at, text), width > text.size() ? width - text.size() : 0);
 }
 
-void writeFans(std::ostream& out, int total, const ScoreResult& r)
+char* appendRightAligned(char* at, std::string_view text, std::size_t width)
 {
-    char heading[128];
-    std::snprintf(heading, sizeof heading, "  %-4s%-34s%8s%8s\n", "No", "Name", "Quantity",
-                  "Points");
-    out << "Fans:\n" << heading;
+    return append(appendSpaces(at, width > text.size() ? width - text.size() : 0), text);
+}
+
+void writeFanRow(Writer& out, std::string_view number, std::string_view name,
+                 std::string_view quantity, std::string_view points)
+{
+    char* at = append(out.room(128), "  ");
+    at = appendPadded(at, number, 4);
+    at = appendPadded(at, name, 34);
+    at = appendRightAligned(at, quantity, 8);
+    at = appendRightAligned(at, points, 8);
+    *at++ = '\n';
+    out.commit(at);
+}
+
+void writeFanRow(Writer& out, int id, std::string_view name, int quantity, int points)
+{
+    const NumberText number(id), quantityText(quantity), pointsText(points);
+    writeFanRow(out, id > 0 ? number.text() : "", name, quantityText.text(), pointsText.text());
+}
+
+void writeFans(Writer& out, int total, const ScoreResult& r)
+{
+    out.put("Fans:\n");
+    writeFanRow(out, "No", "Name", "Quantity", "Points");
     int quantities = 0;
     for (int id = 1; id <= FanCount; ++id) {
         const int count = r.fanCounts[id - 1];
         if (count <= 0)
             continue;
-        writeFanRow(out, std::to_string(id), fanName(id), count, count * fanPoints(id));
+        writeFanRow(out, id, fanName(id), count, count * fanPoints(id));
         quantities += count;
     }
-    writeFanRow(out, "", "Total", quantities, total);
-}
-
-// Length of the UTF-8 sequence a lead byte opens, 0 for a byte that opens none.
-std::size_t sequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if ((lead & 0xE0) == 0xC0)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    return (lead & 0xF8) == 0xF0 ? 4 : 0;
-}
-
-bool isUtf8(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const std::size_t n = sequenceLength(static_cast<unsigned char>(text[i]));
-        if (n == 0 || i + n > text.size())
-            return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += n;
-    }
-    return true;
+    writeFanRow(out, 0, "Total", quantities, total);
 }
 
 }  // namespace
 
-void writeReport(std::ostream& out, int total, const ScoreResult& result)
+void writeReport(Writer& out, int total, const ScoreResult& result)
 {
+    char* at = out.room(128);
     if (total > 0)
-        out << "This hand has " << total << " point(s).\n";
+        at = append(appendNumber(append(at, "This hand has "), total), " point(s).\n");
     else
-        out << "Invalid hand!\n";
-    out << "Waitings:";
+        at = append(at, "Invalid hand!\n");
+    at = append(at, "Waitings:");
     for (int i = 0; total > 0 && i < result.waitCount; ++i)
-        out << ' ' << tileName(result.waits[i]);
-    out << '\n';
+        at = append(append(at, " "), tileName(result.waits[i]));
+    *at++ = '\n';
+    out.commit(at);
     writeStructure(out, result);
     writeFans(out, total, result);
 }
 
-void writeJsonString(std::ostream& out, std::string_view text)
+void writeJson(Writer& out, std::string_view code, int total, const ScoreResult& r)
 {
-    const bool utf8 = isUtf8(text);
-    out << '"';
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out << '\\' << ch;
-        } else if (c < 0x20 || (c >= 0x80 && !utf8)) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out << escaped;
-        } else {
-            out << ch;
-        }
-    }
-    out << '"';
-}
-
-void writeJson(std::ostream& out, std::string_view code, int total, const ScoreResult& r)
-{
+    // A code of at most 37 letters and digits, at most 81 fans, 14 waits and 7 sets: well
+    // within the room asked for, and nothing that JSON would need escaped.
     const bool valid = total > 0;
-    out << "{\"code\": ";
-    writeJsonString(out, code);
-    out << ", \"total\": " << total << ", \"form\": " << (valid ? r.form : 0) << ", \"sets\": [";
-    for (int i = 0; valid && i < r.setCount; ++i)
-        out << (i ? ", [" : "[") << r.setKinds[i] << ", " << r.setTiles[i] << ']';
-    out << "], \"pair\": " << (valid ? r.pairTile : 0) << ", \"waits\": [";
-    for (int i = 0; valid && i < r.waitCount; ++i)
-        out << (i ? ", " : "") << r.waits[i];
-    out << "], \"fans\": {";
-    bool first = true;
-    for (int id = 1; valid && id <= FanCount; ++id) {
-        if (r.fanCounts[id - 1] <= 0)
-            continue;
-        out << (first ? "\"" : ", \"") << id << "\": " << r.fanCounts[id - 1];
-        first = false;
+    char* at = append(out.room(1024), "{\"code\": \"");
+    at = append(append(at, code), "\", \"total\": ");
+    at = append(appendNumber(at, total), ", \"form\": ");
+    at = append(appendNumber(at, valid ? r.form : 0), ", \"sets\": [");
+    for (int i = 0; valid && i < r.setCount; ++i) {
+        at = appendNumber(append(at, i ? ", [" : "["), r.setKinds[i]);
+        at = append(appendNumber(append(at, ", "), r.setTiles[i]), "]");
     }
-    out << "}}\n";
+    at =
+        append(appendNumber(append(at, "], \"pair\": "), valid ? r.pairTile : 0), ", \"waits\": [");
+    for (int i = 0; valid && i < r.waitCount; ++i)
+        at = appendNumber(append(at, i ? ", " : ""), r.waits[i]);
+    at = append(at, "], \"fans\": {");
+    // The few fans counted, gathered without a branch per fan: which of the 81 are counted
+    // differs from hand to hand, and guessing it wrong cost more than the rest of the line.
+    int counted[FanCount];
+    int n = 0;
+    for (int id = 1; valid && id <= FanCount; ++id) {
+        counted[n] = id;
+        n += r.fanCounts[id - 1] > 0 ? 1 : 0;
+    }
+    for (int i = 0; i < n; ++i) {
+        at = append(appendNumber(append(at, i ? ", \"" : "\""), counted[i]), "\": ");
+        at = appendNumber(at, r.fanCounts[counted[i] - 1]);
+    }
+    out.commit(append(at, "}}\n"));
 }
 
-void writeJsonError(std::ostream& out, std::string_view line, std::string_view message)
+void writeJsonError(Writer& out, std::string_view shown, std::size_t length,
+                    std::string_view message)
 {
-    out << "{\"code\": ";
-    writeJsonString(out, line);
-    out << ", \"error\": ";
-    writeJsonString(out, message);
-    out << "}\n";
+    out.put("{\"code\": ");
+    putJsonString(out, shown);
+    if (shown.size() < length) {
+        out.put(", \"length\": ");
+        out.putNumber(static_cast<long long>(length));
+    }
+    out.put(", \"error\": ");
+    putJsonString(out, message);
+    out.put("}\n");
 }
 
 }  // namespace fanwright::cli

@@ -2,21 +2,23 @@
 #pragma once
 
 #include "scoring/scoring.h"
+#include "tools/cli/io.h"
 
-#include <ostream>
+#include <cstddef>
 #include <string_view>
 
 namespace fanwright::cli {
 
 // Verdict, waits, reading set by set and the fan table with its total row.
-void writeReport(std::ostream& out, int total, const ScoreResult& result);
+void writeReport(Writer& out, int total, const ScoreResult& result);
 
 // One line: {"code": ..., "total": ..., "form": ..., "sets": ..., "pair": ..., "waits": ...,
-// "fans": {...}}.
-void writeJson(std::ostream& out, std::string_view code, int total, const ScoreResult& result);
-void writeJsonError(std::ostream& out, std::string_view line, std::string_view message);
+// "fans": {...}}. The code is one that parsed: letters and digits, written as they are.
+void writeJson(Writer& out, std::string_view code, int total, const ScoreResult& result);
 
-// A JSON string literal; bytes that are not UTF-8 are read as Latin-1.
-void writeJsonString(std::ostream& out, std::string_view text);
+// One line: {"code": ..., "error": ...}; a line cut short for showing adds "length", the
+// length of the whole line.
+void writeJsonError(Writer& out, std::string_view shown, std::size_t length,
+                    std::string_view message);
 
 }  // namespace fanwright::cli

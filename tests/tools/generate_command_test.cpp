@@ -1,7 +1,5 @@
 #include "tools/cli/generate_command.h"
 
-#include "generator/settings.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace fanwright {
+namespace fanwright::cli {
 namespace {
 
 struct CommandRun {
@@ -18,17 +16,17 @@ struct CommandRun {
     std::string out, err;
 };
 
-// Runs the command on the words of `line`.
-CommandRun generate(std::string_view line)
+// Runs the command on the words of `line`, writing its hands to `out` when given.
+CommandRun generate(std::string_view line, std::ostream* out = nullptr)
 {
     std::vector<std::string_view> args;
     for (std::size_t at = 0, end = 0; at < line.size(); at = end + 1) {
         end = std::min(line.find(' ', at), line.size());
         args.push_back(line.substr(at, end - at));
     }
-    std::ostringstream out, err;
-    const int status = runGenerate(args, out, err);
-    return {status, out.str(), err.str()};
+    std::ostringstream hands, err;
+    const int status = runGenerate(args, out ? *out : hands, err);
+    return {status, hands.str(), err.str()};
 }
 
 // The first hands of fixed seeds and settings, so that any change in what a seed gives shows,
@@ -71,9 +69,23 @@ TEST(GenerateCommand, PrintsTheHandsOfTheSeedWithTheSettingsGiven)
         EXPECT_EQ(run.out, row.out) << row.line;
         EXPECT_EQ(run.err, "");
     }
-    const CommandRun help = generate("--help");
-    EXPECT_TRUE(help.status == 0 &&
-                help.out.starts_with("usage: fanwright-cli generate [--seed N]"));
+    for (std::string_view line : {"--help", "-h", "--count 5 -h"}) {
+        const CommandRun help = generate(line);
+        EXPECT_TRUE(help.status == 0 && help.out.starts_with("usage: fanwright-cli generate") &&
+                    help.out.find("Exit status: 0") != std::string::npos)
+            << line;
+    }
+}
+
+TEST(GenerateCommand, SaysWhichSeedItUsedSoThatARunCanBeRepeated)
+{
+    EXPECT_EQ(generate("--seed 7 --verbose").err, "fanwright-cli generate: seed 7\n");
+    const CommandRun first = generate("--verbose --count 3");
+    const CommandRun second = generate("--verbose --count 3");
+    EXPECT_NE(first.err, second.err);  // runs at once still draw different seeds
+    const std::string seed = first.err.substr(first.err.rfind(' ') + 1);
+    const CommandRun again = generate("--count 3 --seed " + seed.substr(0, seed.size() - 1));
+    EXPECT_EQ(again.out, first.out);
 }
 
 TEST(GenerateCommand, RefusesBadUsageWithoutGenerating)
@@ -81,7 +93,7 @@ TEST(GenerateCommand, RefusesBadUsageWithoutGenerating)
     for (std::string_view line :
          {"--seed", "--seed -1", "--seed 4294967296", "--seed=0x10", "--seed=", "--count 0",
           "--count 1e3", "--melding 11", "--chow 101", "--chow 70 --pung 40", "--special 4",
-          "--flags -1", "--min 1", "--min 9", "--bogus", "stray", "--help=1"}) {
+          "--flags -1", "--min 1", "--min 9", "--bogus", "stray", "--help=1", "--verbose=1"}) {
         const CommandRun run = generate(line);
         EXPECT_TRUE(run.status == 2 && run.out.empty() &&
                     run.err.starts_with("fanwright-cli generate: "))
@@ -89,5 +101,14 @@ TEST(GenerateCommand, RefusesBadUsageWithoutGenerating)
     }
 }
 
+TEST(GenerateCommand, OutputThatCannotBeWrittenIsAnError)
+{
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    const CommandRun run = generate("--count 1000", &full);
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(run.err.starts_with("fanwright-cli generate: cannot write standard output: "));
+}
+
 }  // namespace
-}  // namespace fanwright
+}  // namespace fanwright::cli
