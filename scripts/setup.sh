@@ -11,6 +11,7 @@ packages=(
     g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # Windows tree
     wine wine64 fonts-wine                       # running the Windows programs
     xvfb xauth x11-utils imagemagick             # a display without a screen, screenshots
+    unzip                                        # checking the release zip
 )
 # clang's runtimes (libFuzzer, sanitizers): the distribution's own name where it has one.
 clang_runtime_choices=(libclang-rt-dev libclang-rt-14-dev)
@@ -49,7 +50,7 @@ echo "setup: installing ${missing[*]}"
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 
 for tool in cmake ninja x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres wine wineserver \
-    Xvfb xwininfo import; do
+    Xvfb xwininfo import unzip; do
     command -v "$tool" >/dev/null || die "setup: $tool is still missing after installing"
 done
 echo "setup: done"

@@ -49,7 +49,35 @@ stage_windows() {
     use_wine_prefix "$FANWRIGHT_ROOT/build/wine-prefix"
     keep_wine_running
     run_ctest windows
+    check_release_zip
     run_cleanup_jobs  # stop Wine and Xvfb now, not at the end of all stages
+}
+
+# The release zip holds both programs, the README and the licence, and its fanwright.exe starts
+# from a fresh folder: it creates its log file there at start-up.
+check_release_zip() {
+    configure_and_build windows package >/dev/null
+    local zip
+    zip=$(ls build/windows/fanwright-*-win64.zip)
+    local listing
+    listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
+    [[ "$listing" == "LICENSE README.md fanwright-cli.exe fanwright.exe " ]] ||
+        die "$zip holds: $listing"
+    local folder
+    folder=$(mktemp -d)
+    at_exit "rm -rf '$folder'"
+    unzip -q "$zip" -d "$folder"
+    (cd "$folder" && "$WINE_RUN" fanwright.exe </dev/null >/dev/null 2>&1) &
+    local program=$! tries
+    for ((tries = 0; tries < 100; tries++)); do
+        [[ -f "$folder/Fanwright.log" ]] && break
+        sleep 0.2
+    done
+    kill "$program" 2>/dev/null || true
+    WINEPREFIX="$FANWRIGHT_WINEPREFIX" wineserver -k 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    [[ -f "$folder/Fanwright.log" ]] || die "the zip's fanwright.exe did not start"
+    echo "release: $(basename "$zip") holds $listing; its fanwright.exe starts"
 }
 
 stage_fuzz() {
