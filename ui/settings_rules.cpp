@@ -2,35 +2,35 @@
 
 namespace fanwright::ui {
 
+namespace {
+
+// For each share the user may step: the share that balances the step, and the one that takes
+// the rest when the balancing share would fall below 0.
+struct Balancing {
+    int SetShares::*changed;
+    int SetShares::*balancer;
+    int SetShares::*third;
+};
+
+constexpr Balancing balancings[] = {
+    {&SetShares::chow, &SetShares::pung, &SetShares::kong},
+    {&SetShares::pung, &SetShares::kong, &SetShares::chow},
+    {&SetShares::kong, &SetShares::pung, &SetShares::chow},
+};
+
+}  // namespace
+
 SetShares balanceShares(SetShares s, SetShare changed)
 {
     if (s.chow + s.pung + s.kong == 100)
         return s;
-    switch (changed) {
-    case SetShare::Chow:
-        if (100 - s.kong - s.chow >= 0) {
-            s.pung = 100 - s.kong - s.chow;
-        } else {
-            s.pung = 0;
-            s.kong = 100 - s.chow;
-        }
-        break;
-    case SetShare::Pung:
-        if (100 - s.pung - s.chow >= 0) {
-            s.kong = 100 - s.pung - s.chow;
-        } else {
-            s.kong = 0;
-            s.chow = 100 - s.pung;
-        }
-        break;
-    case SetShare::Kong:
-        if (100 - s.kong - s.chow >= 0) {
-            s.pung = 100 - s.kong - s.chow;
-        } else {
-            s.pung = 0;
-            s.chow = 100 - s.kong;
-        }
-        break;
+    const Balancing& b = balancings[static_cast<int>(changed)];
+    const int rest = 100 - s.*b.changed - s.*b.third;
+    if (rest >= 0) {
+        s.*b.balancer = rest;
+    } else {
+        s.*b.balancer = 0;
+        s.*b.third = 100 - s.*b.changed;
     }
     return s;
 }
