@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the main window in a few states into PNG files under docs/: the Windows tree's
-# screenshot_scenes.exe shows the real window inside a Wine desktop on a private Xvfb and saves
-# each state; ImageMagick turns them into PNG.
+# Renders every picture under docs/ from the program's own windows: the Windows tree's
+# screenshot_scenes.exe drives the real main window inside a Wine desktop on a private Xvfb (both
+# modes, the result window, the save dialog, the settings sheet, the About dialog) and saves each
+# state; ImageMagick turns them into PNG.
 #
 #   scripts/screenshots.sh [OUTPUT_DIR]     default: docs/
 set -euo pipefail
@@ -9,7 +10,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 out_dir="$(realpath -m "${1:-$FANWRIGHT_ROOT/docs}")"
 desktop="fw,1024x768"
-scenes=(test-mode edit-mode edit-complete)
+scenes=(test-mode result-right-answer result-wrong-answer settings-sheet save-hand-dialog
+        edit-mode edit-complete result-kong about-dialog)
 
 main() {
     cd "$FANWRIGHT_ROOT"

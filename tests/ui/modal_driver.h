@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/app.h"
+#include "ui/result_window.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -70,6 +71,7 @@ inline bool runModal(const std::function<void()>& open, std::vector<Step> steps)
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, ModalDriver::tick);
     open();
     KillTimer(nullptr, timer);
+    ModalDriver::current() = nullptr;
     return !driver.forced && driver.next == driver.steps.size();
 }
 
@@ -82,6 +84,7 @@ inline void startLikeTheProgram()
         ui::app().instance = GetModuleHandleW(nullptr);
         ui::createFonts();
         ui::loadCursors();
+        ui::loadSmallTileBitmaps();
     }
 }
 

@@ -1,10 +1,12 @@
 // The real main window, created in this process and driven as a person would: button clicks,
-// mouse clicks at tile positions, typing and Enter through the dialog keyboard handling. Modal
-// windows that open meanwhile are closed from a timer, so that no test waits on a person.
+// mouse clicks at tile positions, typing and Enter through the dialog keyboard handling. The
+// result window it opens is read while open and then closed, from a timer in its own loop.
 #include "ui/main_window.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
+#include "ui/modal_driver.h"
 #include "ui/resource_ids.h"
+#include "ui_win/result_reader.h"
 #include "ui_win/window_driver.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +14,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace fanwright::ui {
 namespace {
@@ -43,29 +51,22 @@ std::wstring classOf(HWND window)
     return buffer;
 }
 
-// Ends every modal dialog of this thread: run from a timer, inside the dialog's own loop.
-void CALLBACK closeModals(HWND, UINT, UINT_PTR, DWORD)
+// A modal window that no step of the test expects would wait for a person: fail and close it.
+void CALLBACK closeUnexpectedModal(HWND, UINT, UINT_PTR, DWORD)
 {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM) {
-            if (IsWindowVisible(window) && classOf(window) == L"#32770")
-                EndDialog(window, IDOK);
-            return TRUE;
-        },
-        0);
+    HWND dialog = test::ModalDriver::findDialog();
+    if (dialog == nullptr || test::ModalDriver::current() != nullptr)
+        return;
+    ADD_FAILURE() << "a modal window opened unasked";
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
+
+// In a building step: the add mode the last click left, such as the winning tile's after 13.
+constexpr int KeepMode = 0;
 
 class MainWindowTest : public testing::Test, public WindowDriver {
 protected:
-    static void SetUpTestSuite()
-    {
-        app().instance = GetModuleHandleW(nullptr);
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&controls);
-        createFonts();
-        loadCursors();
-    }
+    static void SetUpTestSuite() { test::startLikeTheProgram(); }
 
     void SetUp() override
     {
@@ -74,15 +75,47 @@ protected:
         ASSERT_NE(main_, nullptr);
         ShowWindow(main_, SW_SHOWNORMAL);
         UpdateWindow(main_);
-        timer_ = SetTimer(nullptr, 0, 50, closeModals);
+        guard_ = SetTimer(nullptr, 0, 200, closeUnexpectedModal);
         pump();
     }
 
     void TearDown() override
     {
-        KillTimer(nullptr, timer_);
+        KillTimer(nullptr, guard_);
         DestroyWindow(main_);
         pump();  // and the quit message the window posted
+    }
+
+    // Does what opens the result window, reads the window while it is open and closes it with
+    // its OK button. Also the layout the scored hand should give for `answer`.
+    std::pair<ResultLayout, ResultLayout> resultOf(const std::function<void()>& action,
+                                                   int answer = 0)
+    {
+        ResultLayout shown;
+        auto read = [&](HWND dialog) {
+            shown = readResultWindow(dialog);
+            expectSizedAndCentred(dialog, shown);
+            SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
+        };
+        EXPECT_TRUE(test::runModal(action, {read})) << "the result window opened and closed";
+        Hand hand = window_->trainer().hand();
+        ScoreResult result;
+        const int points = scoreHand(hand, result);
+        return {shown, layoutResult(answer, points, result)};
+    }
+
+    // Edit mode, an empty hand, then each add mode with the palette tiles clicked in it.
+    void build(std::initializer_list<std::pair<int, std::vector<TileId>>> steps)
+    {
+        if (!window_->trainer().editMode())
+            click(IDC_MODE);
+        click(IDC_CLEAR);
+        for (const auto& [mode, tiles] : steps) {
+            if (mode != KeepMode)
+                click(mode);
+            for (TileId t : tiles)
+                clickPalette(t);
+        }
     }
 
     void type(const std::wstring& digits) { WindowDriver::type(digits, IDC_POINTS); }
@@ -132,7 +165,7 @@ protected:
     }
 
     std::unique_ptr<MainWindow> window_;
-    UINT_PTR timer_ = 0;
+    UINT_PTR guard_ = 0;
 };
 
 // --- The controls as created -----------------------------------------------------------------
@@ -409,9 +442,11 @@ TEST_F(MainWindowTest, EditLayoutStaysPutRecentresOrGoesToTheTopByTheWorkArea)
     EXPECT_EQ(windowRect().bottom, grown);
 }
 
-// --- Driven as a person would --------------------------------------------------------------
+// --- Driven as a person would, the result window read while open ---------------------------
 
-TEST_F(MainWindowTest, TestRoundsCountRightWrongAndEmptyAnswers)
+std::wstring pointsText(int points) { return std::to_wstring(points); }
+
+TEST_F(MainWindowTest, TestRoundsShowAndCountRightWrongAndEmptyAnswers)
 {
     click(IDC_NEXT);
     EXPECT_EQ(textOf(item(IDC_NEXT)), L"&Next");
@@ -421,9 +456,13 @@ TEST_F(MainWindowTest, TestRoundsCountRightWrongAndEmptyAnswers)
     SetWindowTextW(item(IDC_POINTS), L"");
 
     // Right, through Enter in the field.
-    type(std::to_wstring(total()));
+    const int first = total();
+    type(pointsText(first));
     EXPECT_TRUE(enabled(IDC_CHECK));
-    pressEnter();
+    auto [right, rightLayout] = resultOf([&] { pressEnter(); }, first);
+    expectShows(right, rightLayout);
+    EXPECT_EQ(right.title, L"OK");
+    EXPECT_EQ(textAt(right, 64, 20), L"Right answer!");
     EXPECT_EQ(status(2), L"Score 1:0");
     EXPECT_TRUE(focused(IDC_NEXT));
     EXPECT_FALSE(enabled(IDC_POINTS));
@@ -432,19 +471,29 @@ TEST_F(MainWindowTest, TestRoundsCountRightWrongAndEmptyAnswers)
 
     // Wrong, through the button.
     click(IDC_NEXT);
-    type(std::to_wstring(total() + 1));
-    click(IDC_CHECK);
+    const int second = total();
+    type(pointsText(second + 1));
+    auto [wrong, wrongLayout] = resultOf([&] { click(IDC_CHECK); }, second + 1);
+    expectShows(wrong, wrongLayout);
+    EXPECT_EQ(wrong.title, L"ERROR!");
+    EXPECT_EQ(textAt(wrong, 64, 20), L"This hand has " + pointsText(second) + L" (not " +
+                                         pointsText(second + 1) + L") point(s).");
     EXPECT_EQ(status(2), L"Score 1:1");
 
-    // Enter on an empty field still checks, with answer 0.
+    // Enter on an empty field checks with answer 0: counted wrong, shown as no answer.
     click(IDC_NEXT);
+    const int third = total();
     EXPECT_TRUE(focused(IDC_POINTS));
-    pressEnter();
+    auto [empty, emptyLayout] = resultOf([&] { pressEnter(); });
+    expectShows(empty, emptyLayout);
+    EXPECT_EQ(empty.title, L"Result");
+    EXPECT_EQ(textAt(empty, 64, 20), L"This hand has " + pointsText(third) + L" point(s).");
     EXPECT_EQ(status(2), L"Score 1:2");
     EXPECT_EQ(window_->trainer().state(), TrainerState::TestIdle);
 
-    // Calculating again counts nothing.
-    click(IDC_CHECK);
+    // Calculating again shows the result and counts nothing.
+    auto [again, againLayout] = resultOf([&] { click(IDC_CHECK); });
+    EXPECT_EQ(again.title, L"Result");
     EXPECT_EQ(status(2), L"Score 1:2");
 }
 
@@ -459,11 +508,13 @@ TEST_F(MainWindowTest, SwitchingToEditModeDropsAPendingAnswer)
     EXPECT_FALSE(enabled(IDC_NEXT));
     EXPECT_TRUE(focused(IDC_CLEAR));
 
-    // Back in test mode the generated hand stays and "Calculate" counts nothing.
+    // Back in test mode the generated hand stays and "Calculate" shows it without counting.
     click(IDC_MODE);
     EXPECT_TRUE(focused(IDC_NEXT));
     EXPECT_EQ(window_->trainer().hand().getTileCount(), 14);
-    click(IDC_CHECK);
+    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(shown, layout);
+    EXPECT_EQ(shown.title, L"Result");
     EXPECT_EQ(status(2), L"Score 0:0");
 }
 
@@ -493,8 +544,9 @@ TEST_F(MainWindowTest, HandBuiltClickByClickIsCompletedAndCalculated)
     EXPECT_TRUE(enabled(IDC_WALL));
     click(IDC_WALL);
     EXPECT_TRUE(enabled(IDC_CHECK));
-    EXPECT_GT(total(), 0);
-    click(IDC_CHECK);
+    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(shown, layout);
+    EXPECT_EQ(status(1), L"You can construct any arbitrary hand here.");
     EXPECT_EQ(status(2), L"Score 0:0");
 
     // A click on the winning tile takes it off again, and the palette offers it back.
@@ -509,19 +561,84 @@ TEST_F(MainWindowTest, HandBuiltClickByClickIsCompletedAndCalculated)
     EXPECT_EQ(hand.countConcealed(23), 1);
 }
 
-TEST_F(MainWindowTest, InvalidHandIsCalculatedWithoutCounting)
+// A reading label at x over its tiles: each picture 20 further right, 25 above the label.
+void expectSet(const ResultLayout& shown, int x, const wchar_t* label, int width,
+               std::initializer_list<TileId> tiles)
 {
-    click(IDC_MODE);
-    click(IDC_CLEAR);
-    click(IDC_ADD_CHOW);
-    for (TileId middle : {2, 5, 14, 26})
-        clickPalette(middle);
-    clickPalette(1);  // a lone 1 bamboo and a 9 dots cannot pair up
-    clickPalette(27);
+    SCOPED_TRACE(testing::Message() << "set at " << x);
+    const ResultItem labelItem{ResultItemKind::CentredText, x, 156, width, 16, label};
+    EXPECT_NE(std::ranges::find(shown.items, labelItem), shown.items.end());
+    for (TileId t : tiles) {
+        const ResultItem tile{ResultItemKind::Tile, x, 131, 20, 25, {}, {}, t};
+        EXPECT_NE(std::ranges::find(shown.items, tile), shown.items.end()) << "tile " << t;
+        x += 20;
+    }
+}
+
+TEST_F(MainWindowTest, EditedHandsShowTheirFansAndReadingInTheResultWindow)
+{
+    // Chicken Hand: chow 2-3-4b, pung 5c, 2c 3c 6d 7d 8d, pair of east, 1c from a discard.
+    build({{IDC_ADD_CHOW, {3}},
+           {IDC_ADD_PUNG, {14}},
+           {IDC_ADD_CONCEALED_TILE, {11, 12, 24, 25, 26, 28, 28}},
+           {KeepMode, {10}}});
+    click(IDC_DISCARD);
+    auto [chicken, chickenLayout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(chicken, chickenLayout);
+    EXPECT_EQ(chicken.title, L"Result");
+    EXPECT_EQ(textAt(chicken, 64, 20), L"This hand has 8 point(s).");
+    EXPECT_EQ(chicken.clientHeight, 282 + 16) << "one fan row";
+    for (auto [x, y, text] : {std::tuple{20, 214, L"43"},
+                              {70, 214, L"Chicken Hand"},
+                              {320, 214, L"1"},
+                              {370, 214, L"8"},
+                              {20, 230, L"Total"},
+                              {320, 230, L"1"},
+                              {370, 230, L"8"},
+                              {350, 262, L"OK"}})
+        EXPECT_EQ(textAt(chicken, x, y), text) << x << "," << y;
+
+    // A melded kong of 4c with chows 1-2-3b, 6-7-8b, concealed 3d 4d 5d and 9d, won on 9d
+    // from the wall: the kong comes last of the four sets, 80 wide over four pictures.
+    build({{IDC_ADD_MELDED_KONG, {13}},
+           {IDC_ADD_CHOW, {2, 7}},
+           {IDC_ADD_CONCEALED_TILE, {21, 22, 23, 27}},
+           {KeepMode, {27}}});
+    click(IDC_WALL);
+    auto [kong, kongLayout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(kong, kongLayout);
+    expectSet(kong, 20, L"Chow", 60, {1, 2, 3});
+    expectSet(kong, 230, L"Kong", 80, {13, 13, 13, 13});
+    expectSet(kong, 320, L"Pair", 40, {27, 27});
+    EXPECT_EQ(textAt(kong, 370, 278), L"4") << "melded kong, no honors, single wait, self-drawn";
+
+    // A Knitted Straight with chow 7-8-9c and a pair of east, won on 7c from a discard: three
+    // "Knitted" sets, each of three tiles three apart.
+    build({{IDC_ADD_CONCEALED_TILE, {1, 4, 7, 11, 14, 17, 17, 18, 21, 24, 27, 28, 28}},
+           {KeepMode, {16}}});
+    click(IDC_DISCARD);
+    auto [knitted, knittedLayout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(knitted, knittedLayout);
+    expectSet(knitted, 20, L"Chow", 60, {16, 17, 18});
+    expectSet(knitted, 90, L"Knitted", 60, {1, 4, 7});
+    expectSet(knitted, 160, L"Knitted", 60, {11, 14, 17});
+    expectSet(knitted, 230, L"Knitted", 60, {21, 24, 27});
+    EXPECT_EQ(textAt(knitted, 70, 214), L"Knitted Straight");
+}
+
+TEST_F(MainWindowTest, InvalidHandIsShownAsAnErrorWithoutCounting)
+{
+    build({{IDC_ADD_CHOW, {2, 5, 14, 26}}, {IDC_ADD_CONCEALED_TILE, {1}}, {KeepMode, {27}}});
     click(IDC_DISCARD);
     ASSERT_TRUE(enabled(IDC_CHECK));
-    EXPECT_EQ(total(), 0);
-    click(IDC_CHECK);
+    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
+    expectShows(shown, layout);
+    EXPECT_EQ(shown.title, L"ERROR!");
+    EXPECT_EQ(textAt(shown, 64, 20), L"Invalid hand!");
+    EXPECT_EQ(shown.clientHeight, 282);
+    EXPECT_EQ(std::ranges::count(shown.items, ResultItemKind::Tile, &ResultItem::kind), 0);
+    for (auto [x, text] : {std::pair{20, L"Total"}, {320, L"0"}, {370, L"0"}})
+        EXPECT_EQ(textAt(shown, x, 214), text);
     EXPECT_EQ(window_->trainer().state(), TrainerState::Editing);
     EXPECT_EQ(status(2), L"Score 0:0");
 }
