@@ -124,7 +124,7 @@ int scoreHand(Hand& hand, ScoreResult& result)
     // 2. Every reading of the real hand, each carrying the number of waits, in the order of
     //    the full search; the best is kept.
     BestReading best;
-    ReadingStream stream;
+    thread_local ReadingStream stream;  // reused: a fresh one would clear a whole structure
     if (stream.start(hand, held, waits.count)) {
         while (stream.next())
             best.consider(stream.reading());
