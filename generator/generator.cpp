@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <span>
 
@@ -58,14 +60,45 @@ struct DrawnTiles {
     }
 };
 
-// Copies of each tile code still free for a regular hand.
-struct TileStock {
-    int copies[TileCodes];
+// Copies of each tile code still free for a regular hand, as one mask per level: bit t of
+// atLeast[n - 1] is set while at least n copies of tile t are free. A draw's eligible tiles are
+// then a few mask operations, not a pass over every code.
+class TileStock {
+public:
+    TileStock()
+    {
+        std::fill(std::begin(atLeast_), std::end(atLeast_), realTiles);
+        std::fill(std::begin(copies_), std::end(copies_), 4);
+    }
 
-    TileStock() { std::fill(std::begin(copies), std::end(copies), 4); }
-    int& operator[](TileId t) { return copies[t]; }
-    int operator[](TileId t) const { return copies[t]; }
+    std::uint64_t withAtLeast(int copies) const
+    {
+        return atLeast_[static_cast<std::size_t>(copies - 1)];
+    }
+
+    // Takes copies of the tile: the levels between what is left and what was there lose it.
+    void take(TileId t, int copies)
+    {
+        const int left = copies_[t] -= copies;
+        for (int n = left; n < left + copies; ++n)
+            atLeast_[static_cast<std::size_t>(n)] &= ~(std::uint64_t{1} << t);
+    }
+
+private:
+    static constexpr std::uint64_t realTiles =
+        ((std::uint64_t{1} << TileCodes) - 1) & ~std::uint64_t{1};
+    std::uint64_t atLeast_[4];
+    int copies_[TileCodes];
 };
+
+// Tiles that keep a chow by its middle: ranks 2..8.
+constexpr std::uint64_t chowMiddles = [] {
+    std::uint64_t mask = 0;
+    for (TileId t = FirstTile; t <= LastTile; ++t)
+        mask |= isChowMiddle(t) ? std::uint64_t{1} << t : 0;
+    return mask;
+}();
+static_assert(bitCount(chowMiddles) == 21);
 
 // A drawn position in a table.
 std::size_t drawIndex(int n) { return static_cast<std::size_t>(randomBelow(n)); }
@@ -159,25 +192,19 @@ void drawSpecialHand(DrawnTiles& drawn)
 
 // ---- Regular hands: four sets and a pair, each tile taken from the stock. ----
 
-// One of the codes 1..34 that pass `eligible`, drawn uniformly in ascending order. Never empty:
-// at most 16 tiles are used before any draw.
-template <typename Eligible>
-TileId drawCandidate(Eligible eligible)
+// One of the tiles of the mask, drawn uniformly in ascending order. Never empty: at most 16
+// tiles are used before any draw.
+TileId drawCandidate(std::uint64_t eligible)
 {
-    TileId candidates[TileKinds];
-    int count = 0;
-    for (TileId t = FirstTile; t <= LastTile; ++t) {
-        if (eligible(t))
-            candidates[count++] = t;
-    }
-    return candidates[drawIndex(count)];
+    for (int skip = randomBelow(bitCount(eligible)); skip > 0; --skip)
+        eligible &= eligible - 1;
+    return std::countr_zero(eligible);
 }
 
 void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
 {
-    const TileId t = drawCandidate([&stock](TileId c) {
-        return isChowMiddle(c) && stock[c - 1] > 0 && stock[c] > 0 && stock[c + 1] > 0;
-    });
+    const std::uint64_t free = stock.withAtLeast(1);
+    const TileId t = drawCandidate(chowMiddles & (free >> 1) & free & (free << 1));
     if (concealed) {
         drawn.add(t - 1);
         drawn.add(t);
@@ -185,27 +212,27 @@ void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
     } else {
         hand.addSet(Chow, t);
     }
-    --stock[t - 1];
-    --stock[t];
-    --stock[t + 1];
+    stock.take(t - 1, 1);
+    stock.take(t, 1);
+    stock.take(t + 1, 1);
 }
 
 void drawPung(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
 {
-    const TileId t = drawCandidate([&stock](TileId c) { return stock[c] >= 3; });
+    const TileId t = drawCandidate(stock.withAtLeast(3));
     if (concealed)
         drawn.add(t, 3);
     else
         hand.addSet(Pung, t);
-    stock[t] -= 3;
+    stock.take(t, 3);
 }
 
 // A kong is always declared, concealed or not, so it never enters the concealed part.
 void drawKong(Hand& hand, TileStock& stock, bool concealed)
 {
-    const TileId t = drawCandidate([&stock](TileId c) { return stock[c] == 4; });
+    const TileId t = drawCandidate(stock.withAtLeast(4));
     hand.addSet(concealed ? ConcealedKong : MeldedKong, t);
-    stock[t] = 0;
+    stock.take(t, 4);
 }
 
 void drawRegularSet(Hand& hand, DrawnTiles& drawn, TileStock& stock,
@@ -230,7 +257,7 @@ void drawRegularHand(Hand& hand, DrawnTiles& drawn, const GeneratorSettings& set
     for (int set = 0; set < 4; ++set)
         drawRegularSet(hand, drawn, stock, settings);
     // The pair is always concealed, so even a fully melded hand has a winning tile to offer.
-    drawn.add(drawCandidate([&stock](TileId c) { return stock[c] >= 2; }), 2);
+    drawn.add(drawCandidate(stock.withAtLeast(2)), 2);
     drawn.winningIndex = randomBelow(drawn.count);
 }
 

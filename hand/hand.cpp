@@ -210,13 +210,14 @@ bool Hand::allowsRobbingTheKong() const
 
 bool Hand::needsWinds() const
 {
-    int windsOfThree = 0;
-    for (TileId wind = East; wind <= North; ++wind) {
-        int copies = 0;
-        for (int i = 0; i < tileCount; ++i)
-            copies += tiles[i] == wind ? 1 : 0;
-        windsOfThree += copies == 3 ? 1 : 0;
+    int copies[4] = {};  // of each wind, in one pass over the tiles
+    for (int i = 0; i < tileCount; ++i) {
+        if (isWind(tiles[i]))
+            ++copies[tiles[i] - East];
     }
+    int windsOfThree = 0;
+    for (int n : copies)
+        windsOfThree += n == 3 ? 1 : 0;
     return windsOfThree > 0 && windsOfThree < 4;
 }
 

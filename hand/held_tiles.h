@@ -47,14 +47,15 @@ private:
 
     void lookUpShapes()
     {
+        const SuitShape* table = suitShapes();
         for (int s = 0; s < 3 && !fifthCopy; ++s)
-            lookUpShape(s);
+            lookUpShape(s, table);
     }
 
-    void lookUpShape(int s)
+    void lookUpShape(int s, const SuitShape* table = suitShapes())
     {
         const int* ranks = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
-        shapes[s] = suitShapes()[heldSuitShapeIndex(ranks)];
+        shapes[s] = table[heldSuitShapeIndex(ranks)];
         suitSums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
                       ranks[7] + ranks[8];
     }

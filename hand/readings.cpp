@@ -3,6 +3,7 @@
 #include "hand/decomposition.h"
 #include "hand/shape_tables.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -95,21 +96,26 @@ bool ReadingStream::start(const Hand& hand, const HeldTiles& held, int waitCount
     specialLeft_ = hand.setCount == 0;
     if (!regularLeft_ && !specialLeft_)
         return true;
-    prepareStructure(hand, waitCount);
+    prepareStructure(hand, held, waitCount);
     return true;
 }
 
-// What every reading shares, as buildStructure and computeCounts would leave it.
-void ReadingStream::prepareStructure(const Hand& hand, int waitCount)
+// What every reading shares, as buildStructure and computeCounts would leave it. The structure
+// may hold an earlier hand: its counts are taken back and every field a reading reads written.
+void ReadingStream::prepareStructure(const Hand& hand, const HeldTiles& held, int waitCount)
 {
-    if (!fresh_)
-        s_ = HandStructure{};
-    fresh_ = false;
+    clearSetCounts();
     static_cast<Hand&>(s_) = hand;
+    s_.form = NoForm;
     s_.waitCount = waitCount;
     s_.remainingCount = hand.concealedCount + 1;
+    sortDeclaredSets(hand);
+    countTiles(hand, held);
+}
 
-    // Declared sets by (kind, tile), equal sets in their declared order.
+// Declared sets by (kind, tile), equal sets in their declared order.
+void ReadingStream::sortDeclaredSets(const Hand& hand)
+{
     declaredCount_ = hand.setCount;
     for (int i = 0; i < hand.setCount; ++i) {
         const SetKind kind = hand.setKinds[i];
@@ -118,25 +124,44 @@ void ReadingStream::prepareStructure(const Hand& hand, int waitCount)
             setCode(kong ? Kong : kind, hand.setTiles[i], kind == ConcealedKong ? ConcealedSet : 0);
     }
     sortSets(declaredSets_, declaredCount_);
+}
 
-    // The 14 tiles counted, by suit, and sorted: each kind written four times, the next
-    // kind written over the copies it does not have.
-    std::uint64_t all = 0;
-    for (int i = 0; i < hand.tileCount; ++i) {
-        ++s_.tileCounts[hand.tiles[i]];
-        all |= bitOf(hand.tiles[i]);
+// The 14 tiles counted, by suit, and sorted: the concealed ones are counted already, the
+// declared sets add three each (a kong too). Sorting writes each kind four times, the next
+// kind written over the copies it does not have.
+void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
+{
+    std::copy(held.counts.begin(), held.counts.end(), s_.tileCounts);
+    std::copy(held.suitSums, held.suitSums + 3, s_.suitCounts);
+    std::uint64_t all = held.kinds;
+    for (int i = 0; i < hand.setCount; ++i) {
+        const TileId t = hand.setTiles[i];
+        const bool chow = hand.setKinds[i] == Chow;
+        for (TileId u = chow ? t - 1 : t; u <= (chow ? t + 1 : t); ++u) {
+            s_.tileCounts[u] += chow ? 1 : 3;
+            all |= bitOf(u);
+        }
+        if (isSuited(t))
+            s_.suitCounts[suitOf(t)] += 3;
     }
     TileId sorted[MaxTiles + 3];
     int n = 0;
     for (; all != 0; all &= all - 1) {
         const TileId t = std::countr_zero(all);
-        const int copies = s_.tileCounts[t];
         sorted[n] = sorted[n + 1] = sorted[n + 2] = sorted[n + 3] = t;
-        n += copies < 4 ? copies : 4;
-        if (isSuited(t))
-            s_.suitCounts[suitOf(t)] += copies;
+        n += std::min(s_.tileCounts[t], 4);
     }
     std::memcpy(s_.tiles, sorted, sizeof s_.tiles);
+}
+
+// The last regular reading's chow and pung counts taken back, the kind counts cleared. After
+// a whole-hand reading they are all 0 already but the kind counts.
+void ReadingStream::clearSetCounts()
+{
+    for (int i = 0; i < s_.setCount && s_.form == Regular; ++i)
+        --(s_.setKinds[i] == Chow ? s_.chowCounts : s_.pungCounts)[s_.setTiles[i]];
+    std::fill(std::begin(s_.kindCounts), std::end(s_.kindCounts), 0);
+    s_.form = NoForm;
 }
 
 bool ReadingStream::next()
@@ -198,10 +223,7 @@ int ReadingStream::gatherSets(std::uint32_t* codes) const
 // The sets and their counts, the previous reading's counts taken back first.
 void ReadingStream::writeSets(const std::uint32_t* codes, int n)
 {
-    for (int i = 0; i < s_.setCount && s_.form == Regular; ++i) {
-        --s_.kindCounts[s_.setKinds[i]];
-        --(s_.setKinds[i] == Chow ? s_.chowCounts : s_.pungCounts)[s_.setTiles[i]];
-    }
+    clearSetCounts();
     s_.setCount = n;
     s_.winningSet = -1;
     for (int i = 0; i < n; ++i) {
@@ -233,6 +255,7 @@ void ReadingStream::advance()
 // Tried last, on all 14 tiles, in the search's order; at most one of them can hold.
 bool ReadingStream::findSpecialReading()
 {
+    clearSetCounts();  // computeCounts counts afresh, but only when a form is found
     std::memcpy(s_.remainingTiles, s_.tiles, sizeof s_.tiles);  // nothing is declared here
     s_.setCount = 0;
     s_.pairTile = NoTile;

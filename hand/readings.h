@@ -10,6 +10,7 @@
 
 namespace fanwright {
 
+// One stream may serve hand after hand: each start resets what its readings are read for.
 class ReadingStream {
 public:
     // Prepares the readings of a complete hand. False when the hand needs the full search
@@ -26,7 +27,10 @@ public:
     const HandStructure& reading() const { return s_; }
 
 private:
-    void prepareStructure(const Hand& hand, int waitCount);
+    void prepareStructure(const Hand& hand, const HeldTiles& held, int waitCount);
+    void sortDeclaredSets(const Hand& hand);
+    void countTiles(const Hand& hand, const HeldTiles& held);
+    void clearSetCounts();
     void buildRegularReading();
     int gatherSets(std::uint32_t* codes) const;
     void writeSets(const std::uint32_t* codes, int n);
@@ -34,7 +38,6 @@ private:
     bool findSpecialReading();
 
     HandStructure s_;
-    bool fresh_ = true;  // s_ as constructed: every count still 0
     std::int32_t declaredCount_ = 0;
     std::uint32_t declaredSets_[MaxSets] = {};  // set codes, sorted
     std::int32_t honorPungCount_ = 0;

@@ -5,6 +5,8 @@
 
 namespace fanwright {
 
+const SuitSplit* detail::tableSplits = nullptr;
+
 namespace {
 
 struct Table {
@@ -207,7 +209,11 @@ Table buildTable()
 
 const Table& table()
 {
-    static const Table t = buildTable();
+    static const Table t = [] {
+        Table built = buildTable();
+        detail::tableSplits = built.splits.data();
+        return built;
+    }();
     return t;
 }
 
@@ -225,8 +231,6 @@ void SuitSplit::setPair(int rankIndex)
 {
     bits_ = (bits_ & ~(std::uint32_t{15} << 23)) | static_cast<std::uint32_t>(rankIndex + 1) << 23;
 }
-
-const SuitSplit* SuitShape::firstSplit() const { return &table().splits[bits_ >> 9]; }
 
 const SuitShape* suitShapes() { return table().shapes.data(); }
 

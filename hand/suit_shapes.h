@@ -162,6 +162,14 @@ private:
 // The table, built at the first call: 4 bytes per shape and 4 per split.
 const SuitShape* suitShapes();
 
+namespace detail {
+// The splits of the table, set as it is built: a shape that splits comes from the table, so
+// reading its splits needs no call that checks the table is there.
+extern const SuitSplit* tableSplits;
+}  // namespace detail
+
+inline const SuitSplit* SuitShape::firstSplit() const { return detail::tableSplits + (bits_ >> 9); }
+
 inline SuitShape suitShapeOf(const int* ranks)
 {
     const int index = suitShapeIndex(ranks);

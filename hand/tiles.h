@@ -98,6 +98,18 @@ constexpr std::uint64_t tileMask(std::initializer_list<TileId> tiles)
     return mask;
 }
 
+// Bits set in a mask. std::popcount is a library call on the baseline x86-64 the program is
+// built for (no CPU-specific flags), so the hot paths count with this branchless sum instead.
+constexpr int bitCount(std::uint64_t x)
+{
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
+static_assert(bitCount(0) == 0 && bitCount(~std::uint64_t{0}) == 64 && bitCount(0x8001) == 2);
+
 constexpr bool inMask(std::uint64_t mask, TileId t)
 {
     return t >= 0 && t < TileCodes && ((mask >> t) & 1) != 0;

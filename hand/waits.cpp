@@ -44,10 +44,13 @@ constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
 // changes one group only; the table of suit shapes knows which tiles complete a suit.
 std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const int* sums)
 {
+    // Honors not held add neither a single nor a pair, nor can one of them complete the hand.
+    const std::uint64_t heldHonors = h.kinds & honorBits;
     int honorSingles = 0, honorPairs = 0;
-    for (TileId t = East; t <= WhiteDragon; ++t) {
-        honorSingles += h.counts[at(t)] % 3 == 1 ? 1 : 0;
-        honorPairs += h.counts[at(t)] % 3 == 2 ? 1 : 0;
+    for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
+        const int n = h.counts[at(std::countr_zero(bits))];
+        honorSingles += n == 1 || n == 4 ? 1 : 0;
+        honorPairs += n == 2 ? 1 : 0;
     }
     bool fine[3];
     int pairs[3];
@@ -67,7 +70,8 @@ std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const in
         return found;
     // An honor completes the hand when it leaves no single and exactly one pair in all.
     const int suitPairs = pairs[0] + pairs[1] + pairs[2];
-    for (TileId t = East; t <= WhiteDragon; ++t) {
+    for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
+        const TileId t = std::countr_zero(bits);
         const int before = h.counts[at(t)] % 3, after = (before + 1) % 3;
         const int singles = honorSingles - (before == 1) + (after == 1);
         const int allPairs = honorPairs - (before == 2) + (after == 2) + suitPairs;
@@ -87,7 +91,7 @@ std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
         const std::uint64_t missing = row & ~h.kinds;
         if (missing == 0)
             return ~std::uint64_t{0};
-        if (std::popcount(missing) == 1)
+        if (bitCount(missing) == 1)
             trials |= missing;
     }
     return trials;
@@ -101,14 +105,14 @@ std::uint64_t specialWaits(const HeldTiles& h, int declaredSets)
 {
     if (declaredSets > 0)
         return 0;
-    std::uint64_t waits = std::popcount(h.odd) == 1 ? h.odd : 0;
+    std::uint64_t waits = bitCount(h.odd) == 1 ? h.odd : 0;
     const bool orphansOnly = (h.kinds & ~orphanBits) == 0;
     if (orphansOnly && h.kinds == orphanBits)
         waits |= orphanBits;
-    else if (orphansOnly && std::popcount(h.kinds) == 12)
+    else if (orphansOnly && bitCount(h.kinds) == 12)
         waits |= orphanBits & ~h.kinds;
-    const int heldHonors = std::popcount(h.kinds & honorBits);
-    if (std::popcount(h.kinds) != h.count || heldHonors < 4)
+    const int heldHonors = bitCount(h.kinds & honorBits);
+    if (bitCount(h.kinds) != h.count || heldHonors < 4)
         return waits;
     for (std::uint64_t row : rowMasks) {
         if ((h.kinds & ~honorBits & ~row) != 0)

@@ -31,12 +31,16 @@ private:
 };
 
 // The best reading so far and its fan counts; on equal totals the one found first stays. The
-// counts are written into the spare half and kept by swapping halves.
+// counts are written into the half not kept and kept by swapping halves. One half is the
+// result's own, so the counts of a hand's only reading are never copied; a reading scores at
+// least 8 when it writes them, so a result with nothing to fill is left alone.
 class BestReading {
 public:
+    explicit BestReading(ScoreResult& result) : halves_{result.fanCounts, spare_} {}
+
     void consider(const HandStructure& reading)
     {
-        const std::int32_t total = evaluateFans(reading, counts_[1 - kept_]);
+        const std::int32_t total = evaluateFans(reading, halves_[1 - kept_]);
         if (total <= total_)
             return;
         total_ = total;
@@ -59,13 +63,15 @@ public:
         result.pairTile = pairTile_;
         result.waitCount = waits.count;
         std::copy(waits.tiles, waits.tiles + waits.count, result.waits);
-        std::copy(counts_[kept_], counts_[kept_] + FanCount, result.fanCounts);
+        if (halves_[kept_] != result.fanCounts)
+            std::copy(halves_[kept_], halves_[kept_] + FanCount, result.fanCounts);
     }
 
 private:
     std::int32_t total_ = 0;
-    int kept_ = 0;
-    std::int32_t counts_[2][FanCount];
+    int kept_ = 1;  // the first reading is written into the result's half
+    std::int32_t spare_[FanCount];
+    std::int32_t* halves_[2];
     HandForm form_ = NoForm;
     std::int32_t setCount_ = 0;
     SetKind setKinds_[MaxSets];
@@ -123,8 +129,8 @@ int scoreHand(Hand& hand, ScoreResult& result)
 
     // 2. Every reading of the real hand, each carrying the number of waits, in the order of
     //    the full search; the best is kept.
-    BestReading best;
-    ReadingStream stream;
+    BestReading best(result);
+    thread_local ReadingStream stream;  // reused: a fresh one would clear a whole structure
     if (stream.start(hand, held, waits.count)) {
         while (stream.next())
             best.consider(stream.reading());
