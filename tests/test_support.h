@@ -80,22 +80,12 @@ inline std::vector<HandStructure> readingsOf(const Hand& hand)
 template <typename Reading>
 std::string describe(const Reading& s)
 {
-    constexpr std::string_view kinds[] = {"--",
-                                          "ch",
-                                          "kn",
-                                          "pu",
-                                          "kg",
-                                          "pr",
-                                          "--",
-                                          "--",
-                                          "--",
-                                          "--",
-                                          "thirteen-orphans",
-                                          "greater-knitted",
-                                          "lesser-knitted"};
+    constexpr std::string_view kinds = "--chknpukgpr";
+    constexpr std::string_view forms[] = {"thirteen-orphans", "greater-knitted", "lesser-knitted"};
     std::string text;
     for (int i = 0; i < s.setCount; ++i) {
-        text += kinds[s.setKinds[i]];
+        const int kind = s.setKinds[i];
+        text += kind >= ThirteenOrphans ? forms[kind - ThirteenOrphans] : kinds.substr(2 * kind, 2);
         text += s.setTiles[i] != NoTile ? tileName(s.setTiles[i]) : "";
         text += ' ';
     }

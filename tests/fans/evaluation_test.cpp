@@ -63,24 +63,6 @@ protected:
     std::array<std::int32_t, FanCount> counts;
 };
 
-TEST_F(Driver, AReadingWithoutFansIsAChickenHand)
-{
-    EXPECT_EQ(evaluate(), 8);
-    for (int f = 1; f <= FanCount; ++f)
-        EXPECT_EQ(count(FanId(f)), f == ChickenHand ? 1 : 0) << f;
-    EXPECT_EQ(pairRoutineCalls, 1);
-    EXPECT_EQ(pairRoutineCode, 0);
-}
-
-TEST_F(Driver, AReadingWithoutFormIsNotScoredAndCountsStayUntouched)
-{
-    reading.setForm(NoForm);
-    fire(AllGreen);
-    EXPECT_EQ(evaluate(), 0);
-    EXPECT_EQ(count(AllGreen), -7);
-    EXPECT_EQ(stubCalls[AllGreen - 1], 0);
-}
-
 TEST_F(Driver, TwoOrThreeWaitFansCancelAndOneAloneCounts)
 {
     fire(EdgeWait);

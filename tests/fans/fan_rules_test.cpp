@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fanwright {
@@ -84,93 +86,89 @@ TEST(FanRules, OnReadingsOfRealHands)
     }
 }
 
-struct ScoredRow {
-    const char* why;
-    const char* code;
-    FanId fan;
-    int count;
-};
-
-const ScoredRow scoredRows[] = {
-    {"nine gates won on 2", "1b1b1b2b3b4b5b6b7b8b9b9b9b2bffffememd", NineGates, 1},
-    {"on 5", "1b1b1b2b3b4b5b6b7b8b9b9b9b5bffffememd", NineGates, 1},
-    {"on 9", "1b1b1b2b3b4b5b6b7b8b9b9b9b9bffffememd", NineGates, 1},
-    {"nine knitted, five honors", "1b4b7b2c5c8c3d6d9dwewswwwndrffffememw", LesserHonorsKnittedFan,
-     1},
-    {"nine knitted, five honors", "1b4b7b2c5c8c3d6d9dwewswwwndrffffememw", KnittedStraight, 1},
-    {"eight knitted, six honors", "1b4b7b2c5c8c3d6dwewswwwndrdgffffememw", LesserHonorsKnittedFan,
-     1},
-    {"eight knitted, six honors", "1b4b7b2c5c8c3d6dwewswwwndrdgffffememw", KnittedStraight, 0},
-    {"a kong of 2b sorts after pungs of 3b-5b", "mk2b3b3b3b4b4b4b5b5b5bdrdrffffememd",
-     FourPureShiftedPungs, 1},
-    {"two concealed kongs", "ck2bck9c1d2d3d5d6d7ddrdrffffememw", TwoConcealedKongs, 1},
-    {"exclude two melded kongs", "ck2bck9c1d2d3d5d6d7ddrdrffffememw", TwoMeldedKongs, 0},
-    {"and concealed kong", "ck2bck9c1d2d3d5d6d7ddrdrffffememw", ConcealedKongFan, 0},
-    {"a concealed and a melded kong", "ck2bmk9c1d2d3d5d6d7ddrdrffffememw", TwoMeldedKongs, 1},
-    {"a concealed and a melded kong", "ck2bmk9c1d2d3d5d6d7ddrdrffffememw", ConcealedKongFan, 1},
-    {"waiting on 3b alone", "1b2b4c5c6c5c6c7c1d1d1d9d9d3bffffememw", EdgeWait, 1},
-    {"waiting on 3b and 6b", "1b2b3b4b5b5c6c7c1d1d1d9d9d3bffffememw", EdgeWait, 0},
-    {"both winds set", "puwe9d9d9dwswswswwwwww5c5cffffwewed", PrevalentWind, 1},
-    {"both winds set", "puwe9d9d9dwswswswwwwww5c5cffffwewed", SeatWind, 1},
-    {"self-drawn seven pairs", "1b1b5c5c9d9dwewedrdr2b2b3c3cffffememw", SevenPairsFan, 1},
-    {"are fully concealed", "1b1b5c5c9d9dwewedrdr2b2b3c3cffffememw", FullyConcealedHand, 1},
-    {"but row 19 excludes self-drawn", "1b1b5c5c9d9dwewedrdr2b2b3c3cffffememw", SelfDrawnFan, 0},
-};
-
+// Hands scored in full, each with the counts of the fans its row is about.
 TEST(FanRules, InHandsScoredInFull)
 {
-    for (const ScoredRow& row : scoredRows) {
+    const struct {
+        const char* why;
+        const char* code;
+        std::vector<std::pair<FanId, int>> counts;
+    } rows[] = {
+        {"nine gates won on 2", "1b1b1b2b3b4b5b6b7b8b9b9b9b2bffffememd", {{NineGates, 1}}},
+        {"on 5", "1b1b1b2b3b4b5b6b7b8b9b9b9b5bffffememd", {{NineGates, 1}}},
+        {"on 9", "1b1b1b2b3b4b5b6b7b8b9b9b9b9bffffememd", {{NineGates, 1}}},
+        {"nine knitted, five honors",
+         "1b4b7b2c5c8c3d6d9dwewswwwndrffffememw",
+         {{LesserHonorsKnittedFan, 1}, {KnittedStraight, 1}}},
+        {"eight knitted, six honors",
+         "1b4b7b2c5c8c3d6dwewswwwndrdgffffememw",
+         {{LesserHonorsKnittedFan, 1}, {KnittedStraight, 0}}},
+        {"a kong of 2b sorts after pungs of 3b-5b",
+         "mk2b3b3b3b4b4b4b5b5b5bdrdrffffememd",
+         {{FourPureShiftedPungs, 1}}},
+        {"two concealed kongs exclude two melded kongs and concealed kong",
+         "ck2bck9c1d2d3d5d6d7ddrdrffffememw",
+         {{TwoConcealedKongs, 1}, {TwoMeldedKongs, 0}, {ConcealedKongFan, 0}}},
+        {"a concealed and a melded kong",
+         "ck2bmk9c1d2d3d5d6d7ddrdrffffememw",
+         {{TwoMeldedKongs, 1}, {ConcealedKongFan, 1}}},
+        {"waiting on 3b alone", "1b2b4c5c6c5c6c7c1d1d1d9d9d3bffffememw", {{EdgeWait, 1}}},
+        {"waiting on 3b and 6b", "1b2b3b4b5b5c6c7c1d1d1d9d9d3bffffememw", {{EdgeWait, 0}}},
+        {"both winds set",
+         "puwe9d9d9dwswswswwwwww5c5cffffwewed",
+         {{PrevalentWind, 1}, {SeatWind, 1}}},
+        {"self-drawn seven pairs are fully concealed, and row 19 excludes self-drawn",
+         "1b1b5c5c9d9dwewedrdr2b2b3c3cffffememw",
+         {{SevenPairsFan, 1}, {FullyConcealedHand, 1}, {SelfDrawnFan, 0}}},
+    };
+    for (const auto& row : rows) {
         Hand hand = test::handOf(row.code);
         ScoreResult result;
         EXPECT_GT(scoreHand(hand, result), 0) << row.code;
-        EXPECT_EQ(result.fanCounts[row.fan - 1], row.count) << row.why << ": " << row.code;
+        for (const auto& [fan, count] : row.counts)
+            EXPECT_EQ(result.fanCounts[fan - 1], count) << row.why << ": fan " << fan;
     }
 }
 
-// A regular reading holding just these chows, for the pairwise routine.
-HandStructure chows(const std::vector<std::string>& middles)
+// The pair fans of a regular reading holding just these chows, after a three-chow fan of the
+// given code: Pure Double Chow, Mixed Double Chow, Short Straight, Two Terminal Chows.
+TEST(PairwiseChowFans, OneFanPerPartnerAndNoCycle)
 {
-    HandStructure s;
-    s.setForm(Regular);
-    for (const std::string& m : middles)
-        s.insertSet(Chow, test::tile(m), true);
-    s.computeCounts();
-    return s;
-}
-
-std::vector<int> pairFans(const HandStructure& s, int code = 0)
-{
-    std::int32_t counts[FanCount] = {};
-    countChowPairs(s, code, counts);
-    return {counts[PureDoubleChow - 1], counts[MixedDoubleChow - 1], counts[ShortStraight - 1],
-            counts[TwoTerminalChows - 1]};
-}
-
-TEST(PairwiseChowFans, PairsOfTwoAndThreeChows)
-{
-    EXPECT_EQ(pairFans(chows({"2b", "8b"})), (std::vector<int>{0, 0, 0, 1}));
-    EXPECT_EQ(pairFans(chows({"2b", "8c"})), (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_EQ(pairFans(chows({"3d", "6d"})), (std::vector<int>{0, 0, 1, 0}));
-    EXPECT_EQ(pairFans(chows({"3d", "7d"})), (std::vector<int>{0, 0, 0, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "2b", "2c"})), (std::vector<int>{1, 1, 0, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "5b", "5c"})), (std::vector<int>{0, 1, 1, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "5b", "5c"}), 4), (std::vector<int>{0, 0, 0, 0}));
-}
-
-TEST(PairwiseChowFans, FourChowsKeepOneFanPerPartnerAndNoCycle)
-{
-    EXPECT_EQ(pairFans(chows({"2b", "2b", "2c", "2c"})), (std::vector<int>{2, 1, 0, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "5b", "5c", "8c"})), (std::vector<int>{0, 1, 2, 0}));
-    // A four-cycle loses the pair of the third and fourth chows.
-    EXPECT_EQ(pairFans(chows({"2b", "5b", "2c", "5c"})), (std::vector<int>{0, 2, 1, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "8b", "2d", "8d"})), (std::vector<int>{0, 2, 0, 1}));
-    // A three-chow fan used chows 1-3: only the left-over chow pairs, once.
-    EXPECT_EQ(pairFans(chows({"3b", "3b", "3b", "6b"}), 4), (std::vector<int>{0, 0, 1, 0}));
-    EXPECT_EQ(pairFans(chows({"2b", "2c", "2d", "5d"}), 4), (std::vector<int>{0, 0, 1, 0}));
-}
-
-TEST(PairwiseChowFans, ChowPairFanExpectsTheLowerChowFirst)
-{
+    const struct {
+        std::vector<std::string> middles;
+        int code;
+        std::array<int, 4> fans;
+    } rows[] = {
+        {{"2b", "8b"}, 0, {0, 0, 0, 1}},
+        {{"2b", "8c"}, 0, {0, 0, 0, 0}},
+        {{"3d", "6d"}, 0, {0, 0, 1, 0}},
+        {{"3d", "7d"}, 0, {0, 0, 0, 0}},
+        {{"2b", "2b", "2c"}, 0, {1, 1, 0, 0}},
+        {{"2b", "5b", "5c"}, 0, {0, 1, 1, 0}},
+        {{"2b", "5b", "5c"}, 4, {0, 0, 0, 0}},
+        {{"2b", "2b", "2c", "2c"}, 0, {2, 1, 0, 0}},
+        {{"2b", "5b", "5c", "8c"}, 0, {0, 1, 2, 0}},
+        // A four-cycle loses the pair of the third and fourth chows.
+        {{"2b", "5b", "2c", "5c"}, 0, {0, 2, 1, 0}},
+        {{"2b", "8b", "2d", "8d"}, 0, {0, 2, 0, 1}},
+        // A three-chow fan used chows 1-3: only the left-over chow pairs, once.
+        {{"3b", "3b", "3b", "6b"}, 4, {0, 0, 1, 0}},
+        {{"2b", "2c", "2d", "5d"}, 4, {0, 0, 1, 0}},
+    };
+    for (const auto& row : rows) {
+        HandStructure s;
+        s.setForm(Regular);
+        for (const std::string& m : row.middles)
+            s.insertSet(Chow, test::tile(m), true);
+        s.computeCounts();
+        std::int32_t counts[FanCount] = {};
+        countChowPairs(s, row.code, counts);
+        EXPECT_EQ((std::array<int, 4>{counts[PureDoubleChow - 1], counts[MixedDoubleChow - 1],
+                                      counts[ShortStraight - 1], counts[TwoTerminalChows - 1]}),
+                  row.fans)
+            << testing::PrintToString(row.middles) << " after code " << row.code;
+    }
+    // The lower chow comes first.
     EXPECT_EQ(chowPairFan(test::tile("2b"), test::tile("8b")), TwoTerminalChows);
     EXPECT_EQ(chowPairFan(test::tile("8b"), test::tile("2b")), NoFan);
     EXPECT_EQ(chowPairFan(test::tile("5b"), test::tile("2b")), NoFan);

@@ -29,7 +29,7 @@ TEST(GeneratorSettings, ValidationResetsEachBadValueSilently)
     } rows[] = {
         {{0, 100, 0, 0, 0, 0}, {0, 100, 0, 0, 0, 0}},  // the ends of every range are kept
         {{10, 0, 0, 3, 3, 8}, {10, 0, 0, 3, 3, 8}},
-        {{5, 70, 40, 1, 1, 0}, {5, 40, 40, 1, 1, 0}},  // chow and pung above 100 together
+        {{5, 60, 41, 1, 1, 0}, {5, 40, 40, 1, 1, 0}},  // chow and pung above 100 together
         {{5, -1, 10, 1, 1, 0}, {5, 40, 40, 1, 1, 0}},  // one bad value resets both
         {{5, 10, -1, 1, 1, 0}, {5, 40, 40, 1, 1, 0}},
         {{5, Huge, Huge, 1, 1, 0}, {5, 40, 40, 1, 1, 0}},

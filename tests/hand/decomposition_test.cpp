@@ -1,5 +1,4 @@
 #include "hand/decomposition.h"
-#include "hand/shape_tables.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,80 +10,49 @@ namespace fanwright {
 namespace {
 
 using test::describe;
-using test::readingTexts;
-using test::tile;
-using test::tilesOf;
 
-using test::describe;
-
-using Readings = std::vector<std::string>;
-
-TEST(Decomposition, ThreeEqualChowsAlsoReadAsThreePungsChowsFirst)
+// Each hand with every reading found, in the order found; codes end self-drawn, no flags.
+TEST(Decomposition, ReadingsOfEachForm)
 {
-    Hand h = test::concealedHand("1b1b1b 2b2b2b 3b3b3b 5c6c7c 9d", "9d");
-    EXPECT_EQ(readingTexts(h), (Readings{"ch2b ch2b ch2b ch6c =9d", "ch6c pu1b pu2b pu3b =9d"}));
-}
-
-TEST(Decomposition, SevenPairsComeAfterTheSetReadings)
-{
-    Hand h = test::concealedHand("1b1b 2b2b 3b3b 4c4c 5c5c 6c6c 9d", "9d");
-    EXPECT_EQ(readingTexts(h),
-              (Readings{"ch2b ch2b ch5c ch5c =9d", "pr1b pr2b pr3b pr4c pr5c pr6c pr9d"}));
-    Hand fourOfAKind = test::concealedHand("2c2c2c2c 5c5c 6c6c 8d8d we we dr", "dr");
-    EXPECT_EQ(readingTexts(fourOfAKind), (Readings{"pr2c pr2c pr5c pr6c pr8d prwe prdr"}));
-}
-
-TEST(Decomposition, KnittedStraightWithASetAndThePair)
-{
-    Hand h = test::concealedHand("1b4b7b 2c5c8c 3d6d9d dr dr dr we", "we");
-    EXPECT_EQ(readingTexts(h), (Readings{"kn4b kn5c kn6d pudr =we"}));
-    // With a declared set only the pair is left beside the knitted row.
-    EXPECT_EQ(readingTexts(test::handOf("pudr1b4b7b2c5c8c3d6d9dweweffffememd")),
-              Readings{"kn4b kn5c kn6d pudr =we"});
-}
-
-TEST(Decomposition, DuplicatePathsGiveOneReading)
-{
-    // The pair of 2b can be taken before or after the chow 2-3-4 starting with the same tile.
-    Hand h = test::concealedHand("2b2b2b3b4b 5c5c5c 7d8d9d dg dg", "dg");
-    EXPECT_EQ(readingTexts(h), (Readings{"ch3b ch8d pu5c pudg =2b"}));
-    Hand twice = test::concealedHand("1b1b2b2b3b3b4b4b 5c5c5c 7d8d", "9d");
-    EXPECT_EQ(readingTexts(twice),
-              (Readings{"ch2b ch2b ch8d pu5c =4b", "ch3b ch3b ch8d pu5c =1b"}));
-}
-
-TEST(SpecialForms, ThirteenOrphansWithAnyDuplicate)
-{
-    EXPECT_EQ(readingTexts(test::concealedHand("1b9b1c9c1d9dwewswwwndrdgdw", "dw")),
-              Readings{"thirteen-orphans"});
-    EXPECT_EQ(readingTexts(test::concealedHand("1b9b1c9c1d9dwewswwwndrdgdw", "1b")),
-              Readings{"thirteen-orphans"});
-    // 2b in place of 9b, or a third copy of one orphan, breaks it.
-    EXPECT_EQ(readingTexts(test::concealedHand("1b2b1c9c1d9dwewswwwndrdgdw", "dw")), Readings{});
-    EXPECT_EQ(readingTexts(test::concealedHand("1b1b9b1c9c1d9dwewswwwndrdg", "1b")), Readings{});
-}
-
-TEST(SpecialForms, HonorsAndKnittedTiles)
-{
-    // Seven honors and seven tiles of row 2-5-8 bamboo, 1-4-7 characters, 3-6-9 dots.
-    EXPECT_EQ(readingTexts(test::concealedHand("2b5b8b 1c4c 6d9d wewswwwndrdg", "dw")),
-              Readings{"greater-knitted"});
-    EXPECT_EQ(readingTexts(test::concealedHand("2b5b8b 1c4c7c 3d6d wewswwwndr", "dg")),
-              Readings{"lesser-knitted"});  // eight knitted, six honors
-    EXPECT_EQ(readingTexts(test::concealedHand("2b5b8b 1c4c7c 3d6d9d wewswwwn", "dr")),
-              Readings{"lesser-knitted"});  // all nine, five honors
-    // Near misses: a repeated honor, a tile outside the row, four honors.
-    EXPECT_EQ(readingTexts(test::concealedHand("2b5b8b 1c4c7c 3d6d wewswwwndr", "dr")), Readings{});
-    EXPECT_EQ(readingTexts(test::concealedHand("2b5b8b 1c4c7c 3d5d wewswwwndr", "dg")), Readings{});
-}
-
-TEST(SpecialForms, AreNotLookedForWhenASetIsDeclared)
-{
-    // The same fourteen tiles make seven pairs only when nothing is declared.
-    Hand declared = test::handOf("pu1b1b2b2b3b3b4b4b5b5b6b6bffffememw");
-    EXPECT_EQ(readingTexts(declared), Readings{});
-    Hand concealed = test::concealedHand("1b1b1b1b 2b2b3b3b4b4b5b5b6b", "6b");
-    EXPECT_EQ(readingTexts(concealed).back(), "pr1b pr1b pr2b pr3b pr4b pr5b pr6b");
+    const struct {
+        const char* why;
+        const char* code;
+        std::vector<std::string> readings;
+    } rows[] = {
+        {"three equal chows also read as pungs, chows first",
+         "1b1b1b2b2b2b3b3b3b5c6c7c9d9d",
+         {"ch2b ch2b ch2b ch6c =9d", "ch6c pu1b pu2b pu3b =9d"}},
+        {"seven pairs after the set readings",
+         "1b1b2b2b3b3b4c4c5c5c6c6c9d9d",
+         {"ch2b ch2b ch5c ch5c =9d", "pr1b pr2b pr3b pr4c pr5c pr6c pr9d"}},
+        {"four of a kind as two pairs",
+         "2c2c2c2c5c5c6c6c8d8dwewedrdr",
+         {"pr2c pr2c pr5c pr6c pr8d prwe prdr"}},
+        {"a knitted straight with a set and the pair",
+         "1b4b7b2c5c8c3d6d9ddrdrdrwewe",
+         {"kn4b kn5c kn6d pudr =we"}},
+        {"... the set declared", "pudr1b4b7b2c5c8c3d6d9dwewe", {"kn4b kn5c kn6d pudr =we"}},
+        {"the pair taken before or after the chow: one reading",
+         "2b2b2b3b4b5c5c5c7d8d9ddgdgdg",
+         {"ch3b ch8d pu5c pudg =2b"}},
+        {"",
+         "1b1b2b2b3b3b4b4b5c5c5c7d8d9d",
+         {"ch2b ch2b ch8d pu5c =4b", "ch3b ch3b ch8d pu5c =1b"}},
+        {"thirteen orphans", "1b9b1c9c1d9dwewswwwndrdgdwdw", {"thirteen-orphans"}},
+        {"... any duplicate", "1b9b1c9c1d9dwewswwwndrdgdw1b", {"thirteen-orphans"}},
+        {"... not with 2b for 9b", "1b2b1c9c1d9dwewswwwndrdgdwdw", {}},
+        {"... nor a third copy", "1b1b9b1c9c1d9dwewswwwndrdg1b", {}},
+        {"seven knitted, seven honors", "2b5b8b1c4c6d9dwewswwwndrdgdw", {"greater-knitted"}},
+        {"eight knitted, six honors", "2b5b8b1c4c7c3d6dwewswwwndrdg", {"lesser-knitted"}},
+        {"nine knitted, five honors", "2b5b8b1c4c7c3d6d9dwewswwwndr", {"lesser-knitted"}},
+        {"a repeated honor", "2b5b8b1c4c7c3d6dwewswwwndrdr", {}},
+        {"a tile outside the row", "2b5b8b1c4c7c3d5dwewswwwndrdg", {}},
+        {"no special form beside a declared set", "pu1b1b2b2b3b3b4b4b5b5b6b6b", {}},
+    };
+    for (const auto& row : rows) {
+        const std::string code = std::string(row.code) + "ffffememw";
+        EXPECT_EQ(test::readingTexts(test::handOf(code)), row.readings) << row.why << ": " << code;
+    }
 }
 
 // The first set formed with the winning tile holds it, concealed only when self-drawn, and

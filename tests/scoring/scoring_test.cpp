@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
 
 namespace fanwright {
 namespace {
 
 using test::tile;
-using test::tilesOf;
 
 TEST(ScoreHand, AnIncompleteHandOrOneWithoutAReadingScoresNothingAndLeavesTheResultCleared)
 {
@@ -44,27 +42,6 @@ TEST(ScoreHand, ReportsTheReadingOfTheHighestTotalAndOnATieTheFirstFound)
         ScoreResult r;
         EXPECT_EQ(scoreHand(h, r), row.total) << row.code;
         EXPECT_EQ(test::describe(r), row.reading) << row.code;
-    }
-}
-
-TEST(ScoreHand, ResultHoldsTheWaitsOfTheHandWithoutItsWinningTile)
-{
-    const struct {
-        const char* concealed;
-        const char* winning;
-        const char* waits;
-    } rows[] = {
-        {"2b3b 4c5c6c 5c6c7c 1d1d1d 9d9d", "1b", "1b 4b"},
-        {"3b5b 4c5c6c 5c6c7c 1d1d1d 9d9d", "4b", "4b"},
-        {"1b9b1c9c1d9dwewswwwndrdgdw", "wn", "1b9b1c9c1d9dwewswwwndrdgdw"},
-        {"5b5b5b5b 1c2c3c 4d5d6d 7d8d9d", "5b", "5b"},
-    };
-    for (const auto& row : rows) {
-        Hand h = test::concealedHand(row.concealed, row.winning);
-        ScoreResult r;
-        ASSERT_GT(scoreHand(h, r), 0) << row.concealed;
-        EXPECT_EQ(std::vector<TileId>(r.waits, r.waits + r.waitCount), tilesOf(row.waits))
-            << row.concealed;
     }
 }
 

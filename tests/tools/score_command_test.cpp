@@ -147,64 +147,14 @@ TEST(ScoreCommand, OptionsHelpAndUsageErrors)
     }
 }
 
-// An input that gives one line per read and notes what had been written before each read.
-class TypedInput final : public Input {
-public:
-    TypedInput(std::vector<std::string> lines, const std::ostringstream& out)
-        : lines_(std::move(lines)), out_(out)
-    {
-    }
-    std::size_t read(char* to, std::size_t capacity, std::string&) override
-    {
-        seenBeforeRead.push_back(out_.str());
-        if (next_ == lines_.size())
-            return 0;
-        const std::string& line = lines_[next_++];
-        return line.copy(to, capacity);
-    }
-    std::vector<std::string> seenBeforeRead;
-
-private:
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0;
-    const std::ostringstream& out_;
-};
-
-class FailingInput final : public Input {
-public:
-    std::size_t read(char*, std::size_t, std::string& error) override
-    {
-        error = "Is a directory";
-        return 0;
-    }
-};
-
-TEST(ScoreCommand, AnswersEachTypedLineBeforeWaitingForTheNext)
+TEST(ScoreCommand, OutputThatCannotBeWrittenIsAnError)
 {
-    std::ostringstream out, err;
-    TypedInput in({std::string(example) + "\n", "x\n"}, out);
-    StreamOutput output(out), errors(err);
-    EXPECT_EQ(runScore({"--json"}, in, output, errors), 1);
-    ASSERT_EQ(in.seenBeforeRead.size(), 3u);
-    EXPECT_EQ(in.seenBeforeRead[0], "");
-    EXPECT_TRUE(in.seenBeforeRead[1].starts_with("{\"code\": \"ch3b")) << in.seenBeforeRead[1];
-    EXPECT_TRUE(has(in.seenBeforeRead[2], "{\"code\": \"x\", \"error\""));
-}
-
-TEST(ScoreCommand, UnreadableInputAndUnwritableOutputAreErrors)
-{
-    std::ostringstream out, err;
-    StreamOutput output(out), errors(err);
-    FailingInput unreadable;
-    EXPECT_EQ(runScore({}, unreadable, output, errors), 3);
-    EXPECT_EQ(err.str(), "fanwright-cli score: cannot read standard input: Is a directory\n");
-
-    std::ostringstream full, fullErr;
+    std::ostringstream full, err;
     full.setstate(std::ios::badbit);
     std::istringstream in(std::string(example) + "\n");
-    EXPECT_EQ(runScore({}, in, full, fullErr), 3);
-    EXPECT_EQ(runScore({example}, in, full, fullErr), 3);
-    EXPECT_TRUE(fullErr.str().starts_with("fanwright-cli score: cannot write standard output: "));
+    EXPECT_EQ(runScore({}, in, full, err), 3);
+    EXPECT_EQ(runScore({example}, in, full, err), 3);
+    EXPECT_TRUE(err.str().starts_with("fanwright-cli score: cannot write standard output: "));
 }
 
 }  // namespace

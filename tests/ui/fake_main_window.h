@@ -3,8 +3,10 @@
 #pragma once
 
 #include "scoring/scoring.h"
+#include "test_support.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
+#include "ui/texts.h"
 #include "ui/trainer.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fanwright::ui::test {
@@ -36,16 +39,13 @@ struct Control {
     std::wstring caption;
 };
 
-class FakeMainWindow : public MainWindowView {
-public:
+struct FakeMainWindow : MainWindowView {
     std::map<int, Control> controls;
     int focus = 0, saveIcon = IDI_SAVE_GREY, results = 0, lastAnswer = -1, dialogs[3] = {};
     std::wstring status[3];
     std::map<int, int> windPictures;
-    std::vector<Rect> invalidated;
+    bool invalidated = false, logOpen = true;
     std::vector<int> posted;
-    CursorKind cursor = CursorKind::Arrow;
-    bool logOpen = true;
 
     FakeMainWindow()  // the states the controls are created with
     {
@@ -59,9 +59,15 @@ public:
         controls[IDC_MODE].caption = L"Edit &Mode >>";
     }
 
-    bool isChecked(int id) const override { return control(id).checked; }
+    bool isChecked(int id) const override
+    {
+        return controls.contains(id) && controls.at(id).checked;
+    }
     void setChecked(int id, bool on) override { controls[id].checked = on; }
-    bool isEnabled(int id) const override { return control(id).enabled; }
+    bool isEnabled(int id) const override
+    {
+        return !controls.contains(id) || controls.at(id).enabled;
+    }
     void setEnabled(int id, bool on) override { controls[id].enabled = on; }
     void setCaption(int id, const wchar_t* text) override { controls[id].caption = text; }
     void setFocus(int id) override { focus = id; }
@@ -69,7 +75,7 @@ public:
     void redraw(int) override {}
     unsigned pointsValue() const override
     {
-        const std::wstring& text = control(IDC_POINTS).caption;
+        const std::wstring& text = controls.at(IDC_POINTS).caption;
         if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos)
             return 0;
         return static_cast<unsigned>(std::stoul(text));
@@ -77,9 +83,9 @@ public:
     void setStatus(int part, const wchar_t* text) override { status[part] = text; }
     void showWindPicture(int boxId, int picture) override { windPictures[boxId] = picture; }
     void setSaveIcon(int iconId) override { saveIcon = iconId; }
-    void invalidate(const Rect& rect, bool) override { invalidated.push_back(rect); }
+    void invalidate(const Rect&, bool) override { invalidated = true; }
     void postCommand(int id) override { posted.push_back(id); }
-    void setCursor(CursorKind kind) override { cursor = kind; }
+    void setCursor(CursorKind) override {}
     void enterEditLayout() override {}
     void enterTestLayout() override {}
     void showResult(int answer, int, const ScoreResult&) override
@@ -91,13 +97,6 @@ public:
     void openSettingsSheet() override { ++dialogs[1]; }
     void openAboutDialog() override { ++dialogs[2]; }
     bool logFileOpen() const override { return logOpen; }
-
-private:
-    Control control(int id) const
-    {
-        const auto found = controls.find(id);
-        return found == controls.end() ? Control{} : found->second;
-    }
 };
 
 struct Named {
@@ -105,18 +104,21 @@ struct Named {
     int id;
 };
 
-inline constexpr Named radios[] = {
-    {"chow", IDC_ADD_CHOW},           {"pung", IDC_ADD_PUNG},
-    {"mkong", IDC_ADD_MELDED_KONG},   {"ckong", IDC_ADD_CONCEALED_KONG},
-    {"tile", IDC_ADD_CONCEALED_TILE}, {"win", IDC_ADD_WINNING_TILE}};
-inline constexpr Named situation[] = {{"wall", IDC_WALL},
+// The first six situation controls are the check boxes and win-source radios.
+inline constexpr Named radios[] = {{"chow", IDC_ADD_CHOW},
+                                   {"pung", IDC_ADD_PUNG},
+                                   {"mkong", IDC_ADD_MELDED_KONG},
+                                   {"ckong", IDC_ADD_CONCEALED_KONG},
+                                   {"tile", IDC_ADD_CONCEALED_TILE},
+                                   {"win", IDC_ADD_WINNING_TILE}},
+                       situation[] = {{"wall", IDC_WALL},
                                       {"disc", IDC_DISCARD},
                                       {"game", IDC_LAST_TILE_IN_GAME},
                                       {"kind", IDC_LAST_TILE_OF_KIND},
                                       {"repl", IDC_REPLACEMENT_TILE},
                                       {"rob", IDC_ROBBING_THE_KONG},
-                                      {"winds", IDC_PREVALENT_PREVIOUS}};
-inline constexpr Named buttons[] = {{"calc", IDC_CHECK},        {"next", IDC_NEXT},
+                                      {"winds", IDC_PREVALENT_PREVIOUS}},
+                       buttons[] = {{"calc", IDC_CHECK},        {"next", IDC_NEXT},
                                     {"points", IDC_POINTS},     {"check", IDC_CHECK},
                                     {"mode", IDC_MODE},         {"save", IDC_SAVE},
                                     {"settings", IDC_SETTINGS}, {"about", IDC_BANNER},
@@ -131,6 +133,28 @@ inline int idOf(std::span<const Named> table, const std::string& word)
             return n.id;
     }
     return 0;
+}
+
+// The names of a table's controls for which `shown` holds, comma-separated.
+inline std::string names(std::span<const Named> table, auto shown)
+{
+    std::string list;
+    for (const Named& n : table) {
+        if (shown(n.id))
+            list.append(list.empty() ? "" : ",").append(n.name);
+    }
+    return list;
+}
+
+// "&Calculate" reads "calculate", "Edit &Mode >>" reads "edit".
+inline std::string captionWord(const std::wstring& caption)
+{
+    std::string word;
+    for (wchar_t c : caption.substr(0, caption.find(L' '))) {
+        if (c != L'&')
+            word += static_cast<char>(c | 0x20);
+    }
+    return word;
 }
 
 // The window, its trainer, and a person at the controls.
@@ -148,7 +172,7 @@ struct Session {
     {
         std::istringstream words(script);
         for (std::string word; words >> word;) {
-            if (word.rfind("type:", 0) == 0)
+            if (word.starts_with("type:"))
                 type(word.substr(5));
             else if (word == "enter")
                 command(1);
@@ -161,7 +185,8 @@ struct Session {
             else if (const int box = idOf(std::span(situation).first(6), word); box != 0)
                 click(box);
             else
-                clickAt(paletteTileX(tileOf(word)) + 20, paletteTileY(tileOf(word)) + 25);
+                clickAt(paletteTileX(fanwright::test::tile(word)) + 20,
+                        paletteTileY(fanwright::test::tile(word)) + 25);
         }
     }
 
@@ -212,26 +237,51 @@ struct Session {
 
     void repaint()
     {
-        if (view.invalidated.empty())
-            return;
         RecordingCanvas canvas;
-        trainer.paint(canvas, {0, 0, 670, 503});
-        view.invalidated.clear();
-    }
-
-    static TileId tileOf(const std::string& name)
-    {
-        TileId found = NoTile;
-        for (TileId t = FirstTile; t <= LastTile; ++t) {
-            if (tileName(t) == name)
-                found = t;
-        }
-        EXPECT_NE(found, NoTile) << name;
-        return found;
+        if (std::exchange(view.invalidated, false))
+            trainer.paint(canvas, {0, 0, 670, 503});
     }
 
     // What the window shows under one key, in the words the rows use.
-    std::string observe(const std::string& key);
+    std::string observe(const std::string& key)
+    {
+        const auto enabled = [&](int id) { return view.isEnabled(id); };
+        const auto checked = [&](int id) { return view.isChecked(id); };
+        const auto counted = [](int a, int b, int c) {
+            return std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
+        };
+        const std::map<std::string, std::string> shown = {
+            {"state", trainer.state() == TrainerState::TestIdle  ? "idle"
+                      : trainer.state() == TrainerState::Editing ? "editing"
+                                                                 : "answering"},
+            {"hand", Hand(trainer.hand()).toLogText()},
+            {"mode", names(radios, checked)},
+            {"radios", names(radios, enabled)},
+            {"on", names(situation, enabled)},
+            {"checked", names(std::span(situation).first(6), checked)},
+            {"buttons", names(std::span(buttons).first(3), enabled)},
+            {"captions", captionWord(view.controls[IDC_CHECK].caption) + "," +
+                             captionWord(view.controls[IDC_NEXT].caption) + "," +
+                             captionWord(view.controls[IDC_MODE].caption)},
+            {"boxes", std::to_string(view.windPictures[IDC_PREVALENT_BOX]) + "," +
+                          std::to_string(view.windPictures[IDC_SEAT_BOX])},
+            {"save", view.saveIcon == IDI_SAVE ? "on" : "grey"},
+            {"focus", std::to_string(view.focus)},
+            {"help", view.status[1] == text::StatusWelcome           ? "welcome"
+                     : view.status[1] == text::StatusEnterPoints     ? "enter"
+                     : view.status[1] == text::StatusPressNext       ? "next"
+                     : view.status[1] == text::StatusConstructHand   ? "construct"
+                     : view.status[1] == text::StatusDefineSituation ? "define"
+                                                                     : "?"},
+            {"score",
+             view.status[2].starts_with(L"Score ") ? captionWord(view.status[2].substr(6)) : "?"},
+            {"results", std::to_string(view.results)},
+            {"answer", std::to_string(view.lastAnswer)},
+            {"dialogs", counted(view.dialogs[0], view.dialogs[1], view.dialogs[2])},
+        };
+        const auto found = shown.find(key);
+        return found != shown.end() ? found->second : "unknown key";
+    }
 
     // Compares every key=value pair of `expected` with what the window shows.
     void expect(const std::string& expected)

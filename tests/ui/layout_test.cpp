@@ -91,6 +91,7 @@ TEST(Layout, PaletteGreyingPerAddMode)
     Hand hand;
     hand.addSet(Pung, 5);
     hand.addConcealedTile(7);
+    hand.addConcealedTile(7);  // two held copies leave no pung
     Hand full;
     for (TileId t : {1, 2, 3, 4})
         full.addSet(Pung, t);
@@ -105,7 +106,7 @@ TEST(Layout, PaletteGreyingPerAddMode)
         std::vector<TileId> greyed;
     } rows[] = {
         {hand, AddMode::Chow, terminalsAndHonors},
-        {hand, AddMode::Pung, {5}},
+        {hand, AddMode::Pung, {5, 7}},
         {hand, AddMode::MeldedKong, {5, 7}},
         {hand, AddMode::ConcealedKong, {5, 7}},
         {hand, AddMode::ConcealedTile, {}},
