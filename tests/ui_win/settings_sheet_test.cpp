@@ -2,8 +2,8 @@
 // lists, a click on the check box, then OK or Cancel.
 #include "ui/settings_sheet.h"
 #include "generator/settings_registry.h"
-#include "ui/modal_driver.h"
 #include "ui/resource_ids.h"
+#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 
