@@ -27,7 +27,7 @@ main() {
     at_exit "rm -rf '$work'"
     say "Rendering the scenes"
     (cd "$work" && timeout 120 "$WINE_RUN" explorer /desktop="$desktop" \
-        "$FANWRIGHT_ROOT/build/windows/tests/screenshot_scenes.exe") </dev/null >/dev/null 2>&1 || true
+        "$FANWRIGHT_ROOT/build/windows/tools/screenshots/screenshot_scenes.exe") </dev/null >/dev/null 2>&1 || true
 
     mkdir -p "$out_dir"
     local scene

@@ -1,13 +1,13 @@
 // The real main window, created in this process and driven as a person would: button clicks,
-// mouse clicks at tile positions, typing and Enter through the dialog keyboard handling. The
-// result window it opens is read while open and then closed, from a timer in its own loop.
+// mouse clicks at tile positions, typing and keys through the dialog keyboard handling. Each
+// result window it opens is read while open, against its portable layout, and then closed.
 #include "ui/main_window.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
-#include "ui/modal_driver.h"
+#include "ui/layout.h"
 #include "ui/resource_ids.h"
+#include "ui_win/driver.h"
 #include "ui_win/result_reader.h"
-#include "ui_win/window_driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,56 +15,57 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace fanwright::ui {
 namespace {
 
-// Client rectangle of a child as x, y, width, height.
-struct Box {
-    int x, y, width, height;
-    bool operator==(const Box&) const = default;
-};
-
-void PrintTo(const Box& b, std::ostream* out)
-{
-    *out << "{" << b.x << ", " << b.y << ", " << b.width << ", " << b.height << "}";
-}
-
-std::wstring textOf(HWND window)
-{
-    wchar_t buffer[256] = L"";
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
-}
-
-std::wstring classOf(HWND window)
-{
-    wchar_t buffer[64] = L"";
-    GetClassNameW(window, buffer, 64);
-    return buffer;
-}
+using test::classOf;
+using test::textOf;
 
 // A modal window that no step of the test expects would wait for a person: fail and close it.
 void CALLBACK closeUnexpectedModal(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND dialog = test::ModalDriver::findDialog();
-    if (dialog == nullptr || test::ModalDriver::current() != nullptr)
+    HWND dialog = test::findDialog();
+    if (dialog == nullptr || test::modalRun() != nullptr)
         return;
     ADD_FAILURE() << "a modal window opened unasked";
     PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
+Rect rectOf(HWND window, HWND relativeTo = nullptr)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, relativeTo, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Every way a person closes the result window.
+enum class CloseBy { OkClick, EnterKey, EscapeKey, EscapeCharacter, CloseBox };
+
+void close(HWND dialog, CloseBy how)
+{
+    switch (how) {
+    case CloseBy::OkClick: SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0); break;
+    case CloseBy::EnterKey:  // the dialog keyboard handling turns these into commands
+    case CloseBy::EscapeKey:
+        PostMessageW(GetFocus(), WM_KEYDOWN, how == CloseBy::EnterKey ? VK_RETURN : VK_ESCAPE, 0);
+        break;
+    case CloseBy::EscapeCharacter: PostMessageW(dialog, WM_CHAR, 27, 0); break;
+    case CloseBy::CloseBox: PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    }
+}
+
 // In a building step: the add mode the last click left, such as the winning tile's after 13.
 constexpr int KeepMode = 0;
 
-class MainWindowTest : public testing::Test, public WindowDriver {
+class MainWindowTest : public testing::Test, public test::WindowDriver {
 protected:
     static void SetUpTestSuite() { test::startLikeTheProgram(); }
 
@@ -86,26 +87,26 @@ protected:
         pump();  // and the quit message the window posted
     }
 
-    // Does what opens the result window, reads the window while it is open and closes it with
-    // its OK button. Also the layout the scored hand should give for `answer`.
-    std::pair<ResultLayout, ResultLayout> resultOf(const std::function<void()>& action,
-                                                   int answer = 0)
+    // Does what opens the result window, reads the window while it is open, closes it `how`, and
+    // expects it to show the layout the trainer's hand gives for `answer`.
+    ResultLayout expectResult(const std::function<void()>& action, int answer, CloseBy how)
     {
         ResultLayout shown;
-        auto read = [&](HWND dialog) {
-            shown = readResultWindow(dialog);
-            expectSizedAndCentred(dialog, shown);
-            SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
-        };
-        EXPECT_TRUE(test::runModal(action, {read})) << "the result window opened and closed";
-        Hand hand = window_->trainer().hand();
+        EXPECT_TRUE(test::runModal(action, {[&](HWND dialog) {
+                                       shown = readResultWindow(dialog);
+                                       expectSizedAndCentred(dialog, shown);
+                                       EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+                                       close(dialog, how);
+                                   }}))
+            << "the result window opened and closed";
         ScoreResult result;
-        const int points = scoreHand(hand, result);
-        return {shown, layoutResult(answer, points, result)};
+        const int points = total(result);
+        expectShows(shown, layoutResult(answer, points, result));
+        return shown;
     }
 
     // Edit mode, an empty hand, then each add mode with the palette tiles clicked in it.
-    void build(std::initializer_list<std::pair<int, std::vector<TileId>>> steps)
+    void build(const std::vector<std::pair<int, std::vector<TileId>>>& steps)
     {
         if (!window_->trainer().editMode())
             click(IDC_MODE);
@@ -118,35 +119,31 @@ protected:
         }
     }
 
-    void type(const std::wstring& digits) { WindowDriver::type(digits, IDC_POINTS); }
+    void typePoints(const std::wstring& digits) { type(digits, IDC_POINTS); }
 
-    Box box(int id) const
+    int total(ScoreResult& result)
     {
-        RECT r;
-        GetWindowRect(item(id), &r);
-        MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&r), 2);
-        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+        Hand hand = window_->trainer().hand();
+        return scoreHand(hand, result);
+    }
+    int total()
+    {
+        ScoreResult result;
+        return total(result);
     }
 
-    SIZE clientSize() const
+    Rect box(int id) const { return rectOf(item(id), main_); }
+    int statusHeight() const { return box(IDC_STATUS).bottom - box(IDC_STATUS).top; }
+    int clientHeight() const
     {
         RECT r;
         GetClientRect(main_, &r);
-        return {r.right, r.bottom};
+        return r.bottom;
     }
-
-    RECT windowRect() const
-    {
-        RECT r;
-        GetWindowRect(main_, &r);
-        return r;
-    }
-
-    int statusHeight() const { return box(IDC_STATUS).height; }
 
     std::wstring status(int part) const
     {
-        wchar_t buffer[256] = L"";
+        wchar_t buffer[256] = {};
         SendMessageW(item(IDC_STATUS), SB_GETTEXTW, static_cast<WPARAM>(part),
                      reinterpret_cast<LPARAM>(buffer));
         return buffer;
@@ -157,74 +154,76 @@ protected:
     bool checked(int id) const { return IsDlgButtonChecked(main_, id) == BST_CHECKED; }
     bool focused(int id) const { return GetFocus() == item(id); }
 
-    int total()
-    {
-        Hand hand = window_->trainer().hand();
-        ScoreResult result;
-        return scoreHand(hand, result);
-    }
-
     std::unique_ptr<MainWindow> window_;
     UINT_PTR guard_ = 0;
 };
 
-// --- The controls as created -----------------------------------------------------------------
+// --- As created ------------------------------------------------------------------------------
 
 enum : DWORD { Hidden = 1, Disabled = 2 };
+constexpr DWORD GroupStop = WS_GROUP | WS_TABSTOP;
 
 struct ExpectedControl {
     int id;
     const wchar_t* className;
     const wchar_t* caption;
-    Box box;
+    Rect box;
     DWORD style;  // the control's own style bits with WS_GROUP and WS_TABSTOP
     DWORD state;
     HFONT App::*font;
 };
 
-constexpr DWORD GroupStop = WS_GROUP | WS_TABSTOP;
-
 // clang-format off
 const ExpectedControl Expected[] = {
-    {1036, L"Static", L"Declared Sets", {20, 73, 200, 20}, SS_LEFT, 0, &App::boldFont},
-    {1037, L"Static", L"Tiles in Hand", {20, 153, 200, 20}, SS_LEFT, 0, &App::boldFont},
-    {1038, L"Static", L"Winning Tile", {560, 153, 90, 20}, SS_LEFT, 0, &App::boldFont},
-    {1003, L"Button", L"Last Tile in &Game", {20, 180, 120, 20}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
-    {1004, L"Button", L"Last Tile of its &Kind", {20, 200, 120, 20}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
-    {1005, L"Button", L"Re&placement Tile", {20, 220, 120, 20}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
-    {1006, L"Button", L"Ro&bbing the Kong", {20, 240, 120, 20}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
-    {1025, L"Static", L"&Prevalent Wind", {160, 235, 100, 20}, SS_CENTER, Disabled, &App::normalFont},
-    {1016, L"Button", L"3", {165, 190, 20, 30}, BS_PUSHBUTTON | GroupStop, Disabled, &App::arrowFont},
-    {1017, L"Button", L"4", {235, 190, 20, 30}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::arrowFont},
-    {1041, L"Static", L"", {190, 180, 43, 53}, SS_ICON, 0, nullptr},
-    {1026, L"Static", L"Sea&t Wind", {280, 235, 100, 20}, SS_CENTER, Disabled, &App::normalFont},
-    {1020, L"Button", L"3", {285, 190, 20, 30}, BS_PUSHBUTTON | GroupStop, Disabled, &App::arrowFont},
-    {1021, L"Button", L"4", {355, 190, 20, 30}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::arrowFont},
-    {1042, L"Static", L"", {310, 180, 43, 53}, SS_ICON, 0, nullptr},
-    {1001, L"Button", L"&Wall", {610, 105, 40, 20}, BS_AUTORADIOBUTTON | GroupStop, Disabled, &App::normalFont},
-    {1002, L"Button", L"&Disc.", {610, 125, 40, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Disabled, &App::normalFont},
-    {1027, L"Button", L"&New", {400, 180, 70, 25}, BS_DEFPUSHBUTTON | GroupStop, 0, &App::boldFont},
-    {1033, L"Edit", L"", {480, 180, 60, 25}, ES_NUMBER | ES_CENTER | WS_TABSTOP, Disabled, &App::pointsFont},
-    {1034, L"msctls_updown32", L"Spin1", {470, 180, 60, 25},
+    {1036, L"Static", L"Declared Sets", {20, 73, 220, 93}, SS_LEFT, 0, &App::boldFont},
+    {1037, L"Static", L"Tiles in Hand", {20, 153, 220, 173}, SS_LEFT, 0, &App::boldFont},
+    {1038, L"Static", L"Winning Tile", {560, 153, 650, 173}, SS_LEFT, 0, &App::boldFont},
+    {1003, L"Button", L"Last Tile in &Game", {20, 180, 140, 200}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
+    {1004, L"Button", L"Last Tile of its &Kind", {20, 200, 140, 220}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
+    {1005, L"Button", L"Re&placement Tile", {20, 220, 140, 240}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
+    {1006, L"Button", L"Ro&bbing the Kong", {20, 240, 140, 260}, BS_AUTOCHECKBOX, Disabled, &App::normalFont},
+    {1025, L"Static", L"&Prevalent Wind", {160, 235, 260, 255}, SS_CENTER, Disabled, &App::normalFont},
+    {1016, L"Button", L"3", {165, 190, 185, 220}, BS_PUSHBUTTON | GroupStop, Disabled, &App::arrowFont},
+    {1017, L"Button", L"4", {235, 190, 255, 220}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::arrowFont},
+    {1041, L"Static", L"", {190, 180, 233, 233}, SS_ICON, 0, nullptr},
+    {1026, L"Static", L"Sea&t Wind", {280, 235, 380, 255}, SS_CENTER, Disabled, &App::normalFont},
+    {1020, L"Button", L"3", {285, 190, 305, 220}, BS_PUSHBUTTON | GroupStop, Disabled, &App::arrowFont},
+    {1021, L"Button", L"4", {355, 190, 375, 220}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::arrowFont},
+    {1042, L"Static", L"", {310, 180, 353, 233}, SS_ICON, 0, nullptr},
+    {1001, L"Button", L"&Wall", {610, 105, 650, 125}, BS_AUTORADIOBUTTON | GroupStop, Disabled, &App::normalFont},
+    {1002, L"Button", L"&Disc.", {610, 125, 650, 145}, BS_AUTORADIOBUTTON | WS_TABSTOP, Disabled, &App::normalFont},
+    {1027, L"Button", L"&New", {400, 180, 470, 205}, BS_DEFPUSHBUTTON | GroupStop, 0, &App::boldFont},
+    {1033, L"Edit", L"", {480, 180, 540, 205}, ES_NUMBER | ES_CENTER | WS_TABSTOP, Disabled, &App::pointsFont},
+    {1034, L"msctls_updown32", L"Spin1", {470, 180, 530, 205},
      UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, nullptr},
-    {1009, L"Button", L"&Check", {560, 180, 90, 25}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::normalFont},
-    {1032, L"Button", L"Edit &Mode >>", {400, 235, 140, 25}, BS_PUSHBUTTON | WS_TABSTOP, 0, &App::normalFont},
-    {1029, L"Button", L"", {560, 215, 45, 45}, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, 0, nullptr},
-    {1031, L"Button", L"", {605, 215, 45, 45}, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, 0, nullptr},
-    {1039, L"Static", L"", {400, 280, 250, 100}, SS_LEFT, Hidden, nullptr},
-    {1040, L"Button", L" Add to hand: ", {400, 280, 250, 100}, BS_GROUPBOX | WS_TABSTOP, Hidden, &App::normalFont},
-    {1010, L"Button", L"C&how", {420, 300, 50, 20}, BS_AUTORADIOBUTTON | GroupStop, Hidden, &App::normalFont},
-    {1011, L"Button", L"&Pung", {420, 320, 50, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
-    {1012, L"Button", L"Melded &Kong", {535, 300, 85, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
-    {1013, L"Button", L"&Concealed Kong", {535, 320, 100, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
-    {1014, L"Button", L"Concealed &Tile", {420, 350, 90, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
-    {1015, L"Button", L"&Winning Tile", {535, 350, 90, 20}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
-    {1028, L"Button", L"Clea&r", {400, 390, 70, 25}, BS_PUSHBUTTON | GroupStop, Hidden, &App::normalFont},
-    {1044, L"Static", L"", {360, 440, 300, 60}, SS_ICON | SS_NOTIFY, Hidden, nullptr},
+    {1009, L"Button", L"&Check", {560, 180, 650, 205}, BS_PUSHBUTTON | WS_TABSTOP, Disabled, &App::normalFont},
+    {1032, L"Button", L"Edit &Mode >>", {400, 235, 540, 260}, BS_PUSHBUTTON | WS_TABSTOP, 0, &App::normalFont},
+    {1029, L"Button", L"", {560, 215, 605, 260}, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, 0, nullptr},
+    {1031, L"Button", L"", {605, 215, 650, 260}, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP, 0, nullptr},
+    {1039, L"Static", L"", {400, 280, 650, 380}, SS_LEFT, Hidden, nullptr},
+    {1040, L"Button", L" Add to hand: ", {400, 280, 650, 380}, BS_GROUPBOX | WS_TABSTOP, Hidden, &App::normalFont},
+    {1010, L"Button", L"C&how", {420, 300, 470, 320}, BS_AUTORADIOBUTTON | GroupStop, Hidden, &App::normalFont},
+    {1011, L"Button", L"&Pung", {420, 320, 470, 340}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
+    {1012, L"Button", L"Melded &Kong", {535, 300, 620, 320}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
+    {1013, L"Button", L"&Concealed Kong", {535, 320, 635, 340}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
+    {1014, L"Button", L"Concealed &Tile", {420, 350, 510, 370}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
+    {1015, L"Button", L"&Winning Tile", {535, 350, 625, 370}, BS_AUTORADIOBUTTON | WS_TABSTOP, Hidden, &App::normalFont},
+    {1028, L"Button", L"Clea&r", {400, 390, 470, 415}, BS_PUSHBUTTON | GroupStop, Hidden, &App::normalFont},
+    {1044, L"Static", L"", {360, 440, 660, 500}, SS_ICON | SS_NOTIFY, Hidden, nullptr},
 };
 // clang-format on
 
-TEST_F(MainWindowTest, ControlsHaveTheirClassCaptionStyleStateAndFontInCreationOrder)
+const std::pair<int, const wchar_t*> Tips[] = {{1027, L"Generate new random hand"},
+                                               {1033, L"Enter points here"},
+                                               {1032, L"Switch between test & edit mode"},
+                                               {1009, L"Calculate number of points in the hand"},
+                                               {1029, L"Save hand to log-file"},
+                                               {1031, L"Open settings dialog"},
+                                               {1028, L"Clear entire hand"},
+                                               {1044, L"About Fanwright\u2026"},
+                                               {1010, L"Add a Chow (click middle rank tile)"}};
+
+TEST_F(MainWindowTest, ControlsTipsAndPicturesAsCreated)
 {
     HWND child = GetWindow(main_, GW_CHILD);
     for (const ExpectedControl& c : Expected) {
@@ -234,299 +233,219 @@ TEST_F(MainWindowTest, ControlsHaveTheirClassCaptionStyleStateAndFontInCreationO
         HWND control = item(c.id);
         EXPECT_EQ(_wcsicmp(classOf(control).c_str(), c.className), 0) << classOf(control).c_str();
         EXPECT_EQ(textOf(control), c.caption);
-        LONG style = GetWindowLongW(control, GWL_STYLE);
-        EXPECT_EQ(style & (0xFFFF | GroupStop), c.style);
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & (0xFFFF | GroupStop), c.style);
         EXPECT_EQ(visible(c.id), (c.state & Hidden) == 0);
         EXPECT_EQ(enabled(c.id), (c.state & Disabled) == 0);
-        HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         if (c.font != nullptr) {
-            EXPECT_EQ(font, app().*c.font);
+            EXPECT_EQ(SendMessageW(control, WM_GETFONT, 0, 0),
+                      reinterpret_cast<LRESULT>(app().*c.font));
         }
-    }
-    EXPECT_EQ(GetDlgCtrlID(child), IDC_STATUS) << "the status bar comes last";
-    for (int id : {IDC_PREVALENT_BOX, IDC_SEAT_BOX, IDC_BANNER})
-        EXPECT_NE(SendMessageW(item(id), STM_GETICON, 0, 0), 0) << id;
-    for (int id : {IDC_SAVE, IDC_SETTINGS})
-        EXPECT_NE(SendMessageW(item(id), BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
-    EXPECT_EQ(GetWindowLongW(item(1040), GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, WS_EX_NOPARENTNOTIFY);
-    EXPECT_EQ(GetWindowLongW(item(1033), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
-}
-
-TEST_F(MainWindowTest, ControlsSitAtTheirPixelRectangles)
-{
-    for (const ExpectedControl& c : Expected) {
-        SCOPED_TRACE(c.id);
         if (c.id != IDC_POINTS && c.id != IDC_POINTS_SPIN) {
             EXPECT_EQ(box(c.id), c.box);
         }
     }
-    // The up-down takes the right end of its buddy, over the buddy's sunken edge; it steps the
-    // field in base 10 from 0 to 200.
-    Box field = box(IDC_POINTS), spin = box(IDC_POINTS_SPIN);
-    EXPECT_EQ(field.x, 480);
-    EXPECT_EQ(field.y, 180);
-    EXPECT_EQ(field.height, 25);
-    EXPECT_NEAR(spin.x + spin.width, 540, 2);
-    EXPECT_NEAR(spin.x, field.x + field.width, 2);
-    EXPECT_EQ(SendMessageW(item(IDC_POINTS_SPIN), UDM_GETBUDDY, 0, 0),
-              reinterpret_cast<LRESULT>(item(IDC_POINTS)));
-    EXPECT_EQ(SendMessageW(item(IDC_POINTS_SPIN), UDM_GETBASE, 0, 0), 10);
-    EXPECT_EQ(SendMessageW(item(IDC_POINTS_SPIN), UDM_GETRANGE, 0, 0), MAKELONG(200, 0));
+    EXPECT_EQ(GetDlgCtrlID(child), IDC_STATUS) << "the status bar comes last";
+    // The up-down takes the right end of its buddy, over the buddy's sunken edge.
+    const Rect field = box(IDC_POINTS), arrows = box(IDC_POINTS_SPIN);
+    EXPECT_EQ((std::array{field.left, field.top, field.bottom}), (std::array{480, 180, 205}));
+    EXPECT_NEAR(field.right, arrows.left, 2);
+    EXPECT_NEAR(arrows.right, 540, 2);
+    HWND spin = item(IDC_POINTS_SPIN);
+    EXPECT_EQ(SendMessageW(spin, UDM_GETBUDDY, 0, 0), reinterpret_cast<LRESULT>(item(IDC_POINTS)));
+    EXPECT_EQ(SendMessageW(spin, UDM_GETBASE, 0, 0), 10);
+    EXPECT_EQ(SendMessageW(spin, UDM_GETRANGE, 0, 0), MAKELONG(200, 0));
+    for (int id : {IDC_PREVALENT_BOX, IDC_SEAT_BOX, IDC_BANNER})
+        EXPECT_NE(SendMessageW(item(id), STM_GETICON, 0, 0), 0) << id;
+    for (int id : {IDC_SAVE, IDC_SETTINGS})
+        EXPECT_NE(SendMessageW(item(id), BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
+    EXPECT_NE(GetWindowLongW(item(1040), GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, 0);
+    EXPECT_NE(GetWindowLongW(item(1033), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+
+    HWND tips = nullptr;  // the one tooltip control of this thread
+    auto findTips = [](HWND w, LPARAM found) {
+        if (classOf(w) == TOOLTIPS_CLASSW)
+            *reinterpret_cast<HWND*>(found) = w;
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), findTips, reinterpret_cast<LPARAM>(&tips));
+    ASSERT_NE(tips, nullptr);
+    const LONG tipStyle = TTS_ALWAYSTIP | TTS_NOPREFIX;
+    EXPECT_EQ(GetWindowLongW(tips, GWL_STYLE) & tipStyle, tipStyle);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 300);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), 200);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 9);
+    for (const auto& [id, text] : Tips) {
+        wchar_t buffer[128] = {};
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.hwnd = main_;
+        info.uId = reinterpret_cast<UINT_PTR>(item(id));
+        info.lpszText = buffer;
+        ASSERT_TRUE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) << id;
+        EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), TTF_IDISHWND | TTF_SUBCLASS);
+        SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(std::wstring(buffer), text);
+    }
 }
 
-TEST_F(MainWindowTest, WindowHasItsClassStylesSizeAndPlace)
+TEST_F(MainWindowTest, WindowStatusBarAndKeyboardAsStarted)
 {
     EXPECT_EQ(classOf(main_), L"DazUrevEzi");
     EXPECT_EQ(textOf(main_), L"Fanwright version 1.0");
     EXPECT_EQ(GetClassLongPtrW(main_, GCL_CBWNDEXTRA), ULONG_PTR{30});
     EXPECT_EQ(GetClassLongPtrW(main_, GCL_STYLE), ULONG_PTR{0});
-    LONG style = GetWindowLongW(main_, GWL_STYLE);
-    for (LONG bit : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_CLIPCHILDREN})
-        EXPECT_EQ(style & bit, bit);
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    const LONG style = GetWindowLongW(main_, GWL_STYLE);
+    const LONG wanted = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    EXPECT_EQ(style & (wanted | WS_THICKFRAME | WS_MAXIMIZEBOX), wanted);
     EXPECT_NE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 
-    // 670 x 278 of controls, the status bar below, centred in the work area with it.
-    int h = statusHeight();
-    EXPECT_EQ(clientSize().cx, 670);
-    EXPECT_EQ(clientSize().cy, 278 + h);
+    // The controls, the status bar glued below them, centred in the work area with it.
+    const int h = statusHeight();
+    EXPECT_EQ(box(IDC_STATUS), (Rect{0, TestLayoutHeight, ClientWidth, TestLayoutHeight + h}));
+    EXPECT_EQ(clientHeight(), 278 + h);
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT r = windowRect();
-    int height = 278 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFIXEDFRAME);
-    EXPECT_EQ(r.bottom - r.top, height + h);
-    EXPECT_EQ(r.left, work.left + (work.right - work.left - (r.right - r.left)) / 2);
-    EXPECT_EQ(r.top, work.top + (work.bottom - work.top - height) / 2 - h / 2);
-}
+    const Rect centred = initialWindowRect(
+        GetSystemMetrics(SM_CXFIXEDFRAME), GetSystemMetrics(SM_CYFIXEDFRAME),
+        GetSystemMetrics(SM_CYCAPTION), {work.left, work.top, work.right, work.bottom});
+    EXPECT_EQ(rectOf(main_), windowWithStatusBar(centred, h));
 
-TEST_F(MainWindowTest, StartsInTestModeWithWelcomeScoreAndFocusOnNew)
-{
+    std::array<int, 3> edges{};
+    EXPECT_EQ(SendMessageW(item(IDC_STATUS), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(&edges)), 3);
+    EXPECT_EQ(edges, statusBarPartEdges(ClientWidth));
+    EXPECT_EQ(status(0) + L"|" + status(1) + L"|" + status(2), L"|Welcome to Fanwright!|Score 0:0");
+
+    // Tab runs through the enabled, visible tab stops in creation order; Escape does nothing;
+    // Alt and a mnemonic click its button.
     EXPECT_TRUE(focused(IDC_NEXT));
-    EXPECT_EQ(status(0), L"");
-    EXPECT_EQ(status(1), L"Welcome to Fanwright!");
-    EXPECT_EQ(status(2), L"Score 0:0");
-    int edges[3] = {};
-    EXPECT_EQ(SendMessageW(item(IDC_STATUS), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)), 3);
-    EXPECT_EQ(edges[0], 167);
-    EXPECT_EQ(edges[1], 503);
-    EXPECT_EQ(edges[2], 670);
-    EXPECT_EQ(box(IDC_STATUS), (Box{0, 278, 670, statusHeight()}));
-
-    // Tab runs through the enabled, visible tab stops in creation order.
-    const int cycle[] = {IDC_MODE, IDC_SAVE, IDC_SETTINGS, IDC_NEXT};
     HWND at = item(IDC_NEXT);
-    for (int id : cycle) {
+    for (int id : {IDC_MODE, IDC_SAVE, IDC_SETTINGS, IDC_NEXT}) {
         at = GetNextDlgTabItem(main_, at, FALSE);
         EXPECT_EQ(GetDlgCtrlID(at), id);
     }
-}
-
-struct ExpectedTip {
-    int id;
-    const wchar_t* text;
-};
-
-TEST_F(MainWindowTest, TooltipsNameTheNineControls)
-{
-    HWND tips = nullptr;  // the one tooltip control of this thread
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM found) {
-            if (classOf(w) == TOOLTIPS_CLASSW)
-                *reinterpret_cast<HWND*>(found) = w;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
-    ASSERT_NE(tips, nullptr);
-    LONG style = GetWindowLongW(tips, GWL_STYLE);
-    EXPECT_EQ(style & (TTS_ALWAYSTIP | TTS_NOPREFIX), TTS_ALWAYSTIP | TTS_NOPREFIX);
-    EXPECT_EQ(SendMessageW(tips, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 300);
-    EXPECT_EQ(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), 200);
-    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 9);
-
-    const ExpectedTip expected[] = {{1027, L"Generate new random hand"},
-                                    {1033, L"Enter points here"},
-                                    {1032, L"Switch between test & edit mode"},
-                                    {1009, L"Calculate number of points in the hand"},
-                                    {1029, L"Save hand to log-file"},
-                                    {1031, L"Open settings dialog"},
-                                    {1028, L"Clear entire hand"},
-                                    {1044, L"About Fanwright\u2026"},
-                                    {1010, L"Add a Chow (click middle rank tile)"}};
-    for (const ExpectedTip& tip : expected) {
-        SCOPED_TRACE(tip.id);
-        wchar_t buffer[128] = L"";
-        TTTOOLINFOW info{};
-        info.cbSize = sizeof(info);
-        info.hwnd = main_;
-        info.uId = reinterpret_cast<UINT_PTR>(item(tip.id));
-        info.lpszText = buffer;
-        ASSERT_TRUE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)));
-        EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), TTF_IDISHWND | TTF_SUBCLASS);
-        SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
-        EXPECT_EQ(std::wstring(buffer), tip.text);
-    }
-}
-
-TEST_F(MainWindowTest, KeyboardMovesFocusClicksMnemonicsAndIgnoresEscape)
-{
     pressKey(VK_TAB);
     EXPECT_TRUE(focused(IDC_MODE));
     pressKey(VK_ESCAPE);
     EXPECT_TRUE(IsWindow(main_));
-    EXPECT_EQ(window_->trainer().state(), TrainerState::TestIdle);
+    EXPECT_FALSE(window_->trainer().editMode());
     pressAlt(L'm');
-    EXPECT_EQ(window_->trainer().state(), TrainerState::Editing);
+    EXPECT_TRUE(window_->trainer().editMode());
     EXPECT_TRUE(focused(IDC_CLEAR));
 }
 
 // --- The two layouts -------------------------------------------------------------------------
 
-constexpr int EditOnly[] = {1039, 1040, 1010, 1011, 1012, 1013, 1014, 1015, 1028, 1044};
-
-TEST_F(MainWindowTest, SwitchingLayoutsGrowsAndShrinksWithTheStatusBarGluedBelow)
+TEST_F(MainWindowTest, SwitchingLayoutsKeepsTheStatusBarGluedBelowAndTheWindowInPlace)
 {
-    int h = statusHeight();
-    RECT start = windowRect();
-    for (int round = 0; round < 2; ++round) {
+    const int h = statusHeight();
+    const Rect start = rectOf(main_);
+    for (int round = 0; round < 4; ++round) {
         SCOPED_TRACE(round);
         click(IDC_MODE);
-        EXPECT_EQ(clientSize().cy, 503 + h);
-        EXPECT_EQ(box(IDC_STATUS), (Box{0, 503, 670, h}));
-        for (int id : EditOnly)
-            EXPECT_TRUE(visible(id)) << id;
-        EXPECT_EQ(textOf(item(IDC_MODE)), L"Test &Mode <<");
+        const bool edit = round % 2 == 0;
+        const int controlsHeight = edit ? TestLayoutHeight + EditLayoutGrowth : TestLayoutHeight;
+        EXPECT_EQ(clientHeight(), controlsHeight + h);
+        EXPECT_EQ(box(IDC_STATUS), (Rect{0, controlsHeight, ClientWidth, controlsHeight + h}));
+        for (const ExpectedControl& c : Expected) {
+            if (c.state & Hidden) {
+                EXPECT_EQ(visible(c.id), edit) << c.id;
+            }
+        }
+        EXPECT_EQ(textOf(item(IDC_MODE)), edit ? L"Test &Mode <<" : L"Edit &Mode >>");
+    }
+    EXPECT_EQ(rectOf(main_), start);
+}
 
+TEST_F(MainWindowTest, EditLayoutMovesOnlyWhenTheWorkAreaAsksIt)
+{
+    RECT area;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const Rect work{area.left, area.top, area.right, area.bottom};
+    const int height = rectOf(main_).bottom - rectOf(main_).top;
+    const int grown = height + EditLayoutGrowth;
+    const struct {
+        int top;
+        Rect work;
+    } rows[] = {
+        {work.top + 10, work},                                                  // room below
+        {work.bottom - height - 5, work},                                       // recentred
+        {200, {work.left, work.top + 100, work.right, work.top + 99 + grown}},  // top at 0
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.top);
+        SetWindowPos(main_, nullptr, 30, row.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        const Rect before = rectOf(main_);
+        RECT smaller{row.work.left, row.work.top, row.work.right, row.work.bottom};
+        ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &smaller, 0));
         click(IDC_MODE);
-        EXPECT_EQ(clientSize().cy, 278 + h);
-        EXPECT_EQ(box(IDC_STATUS), (Box{0, 278, 670, h}));
-        for (int id : EditOnly)
-            EXPECT_FALSE(visible(id)) << id;
-        EXPECT_EQ(textOf(item(IDC_MODE)), L"Edit &Mode >>");
-        RECT now = windowRect();
-        EXPECT_TRUE(EqualRect(&now, &start));
+        SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, 0);
+        EXPECT_EQ(rectOf(main_), editLayoutWindowRect(before, row.work));
+        click(IDC_MODE);
     }
 }
 
-TEST_F(MainWindowTest, EditLayoutStaysPutRecentresOrGoesToTheTopByTheWorkArea)
-{
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT r = windowRect();
-    int width = r.right - r.left, height = r.bottom - r.top, grown = height + 225;
-
-    // Room below: only the height changes.
-    SetWindowPos(main_, nullptr, 30, work.top + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    click(IDC_MODE);
-    EXPECT_EQ(windowRect().top, work.top + 10);
-    EXPECT_EQ(windowRect().left, 30);
-    EXPECT_EQ(windowRect().bottom - windowRect().top, grown);
-    click(IDC_MODE);
-
-    // No room below, but the work area is tall enough: centred vertically, left edge kept.
-    SetWindowPos(main_, nullptr, 30, work.bottom - height - 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    click(IDC_MODE);
-    int workHeight = work.bottom - work.top;
-    EXPECT_EQ(windowRect().top, work.top + (workHeight - grown) / 2);
-    EXPECT_EQ(windowRect().left, 30);
-    EXPECT_EQ(windowRect().right - windowRect().left, width);
-    click(IDC_MODE);
-
-    // A work area lower than the edit layout: the top goes to 0.
-    RECT small{work.left, work.top + 100, work.right, work.top + 100 + grown - 1};
-    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &small, 0));
-    SetWindowPos(main_, nullptr, 30, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    click(IDC_MODE);
-    SystemParametersInfoW(SPI_SETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(windowRect().top, 0);
-    EXPECT_EQ(windowRect().bottom, grown);
-}
-
 // --- Driven as a person would, the result window read while open ---------------------------
-
-std::wstring pointsText(int points) { return std::to_wstring(points); }
 
 TEST_F(MainWindowTest, TestRoundsShowAndCountRightWrongAndEmptyAnswers)
 {
     click(IDC_NEXT);
     EXPECT_EQ(textOf(item(IDC_NEXT)), L"&Next");
     EXPECT_TRUE(focused(IDC_POINTS));
-    type(L"0");
+    typePoints(L"0");
     EXPECT_FALSE(enabled(IDC_CHECK)) << "0 is no answer";
     SetWindowTextW(item(IDC_POINTS), L"");
 
-    // Right, through Enter in the field.
-    const int first = total();
-    type(pointsText(first));
+    const int right = total();  // through Enter in the field
+    typePoints(std::to_wstring(right));
     EXPECT_TRUE(enabled(IDC_CHECK));
-    auto [right, rightLayout] = resultOf([&] { pressEnter(); }, first);
-    expectShows(right, rightLayout);
-    EXPECT_EQ(right.title, L"OK");
-    EXPECT_EQ(textAt(right, 64, 20), L"Right answer!");
+    EXPECT_EQ(expectResult([&] { pressKey(VK_RETURN); }, right, CloseBy::EnterKey).title, L"OK");
     EXPECT_EQ(status(2), L"Score 1:0");
     EXPECT_TRUE(focused(IDC_NEXT));
     EXPECT_FALSE(enabled(IDC_POINTS));
     EXPECT_EQ(textOf(item(IDC_POINTS)), L"");
     EXPECT_EQ(textOf(item(IDC_CHECK)), L"&Calculate");
 
-    // Wrong, through the button.
-    click(IDC_NEXT);
-    const int second = total();
-    type(pointsText(second + 1));
-    auto [wrong, wrongLayout] = resultOf([&] { click(IDC_CHECK); }, second + 1);
-    expectShows(wrong, wrongLayout);
-    EXPECT_EQ(wrong.title, L"ERROR!");
-    EXPECT_EQ(textAt(wrong, 64, 20), L"This hand has " + pointsText(second) + L" (not " +
-                                         pointsText(second + 1) + L") point(s).");
+    click(IDC_NEXT);  // wrong, through the button
+    const int wrong = total() + 1;
+    typePoints(std::to_wstring(wrong));
+    expectResult([&] { click(IDC_CHECK); }, wrong, CloseBy::EscapeKey);
     EXPECT_EQ(status(2), L"Score 1:1");
 
-    // Enter on an empty field checks with answer 0: counted wrong, shown as no answer.
-    click(IDC_NEXT);
-    const int third = total();
+    click(IDC_NEXT);  // Enter on an empty field: counted wrong, shown as no answer
     EXPECT_TRUE(focused(IDC_POINTS));
-    auto [empty, emptyLayout] = resultOf([&] { pressEnter(); });
-    expectShows(empty, emptyLayout);
-    EXPECT_EQ(empty.title, L"Result");
-    EXPECT_EQ(textAt(empty, 64, 20), L"This hand has " + pointsText(third) + L" point(s).");
+    expectResult([&] { pressKey(VK_RETURN); }, 0, CloseBy::EscapeCharacter);
     EXPECT_EQ(status(2), L"Score 1:2");
-    EXPECT_EQ(window_->trainer().state(), TrainerState::TestIdle);
 
-    // Calculating again shows the result and counts nothing.
-    auto [again, againLayout] = resultOf([&] { click(IDC_CHECK); });
-    EXPECT_EQ(again.title, L"Result");
+    expectResult([&] { click(IDC_CHECK); }, 0, CloseBy::CloseBox);  // again: nothing counted
     EXPECT_EQ(status(2), L"Score 1:2");
 }
 
 TEST_F(MainWindowTest, SwitchingToEditModeDropsAPendingAnswer)
 {
     click(IDC_NEXT);
-    type(L"12");
+    typePoints(L"12");
     click(IDC_MODE);
     EXPECT_EQ(status(2), L"Score 0:0");
     EXPECT_EQ(textOf(item(IDC_POINTS)), L"");
     EXPECT_FALSE(enabled(IDC_POINTS));
     EXPECT_FALSE(enabled(IDC_NEXT));
-    EXPECT_TRUE(focused(IDC_CLEAR));
 
-    // Back in test mode the generated hand stays and "Calculate" shows it without counting.
+    // Back in test mode the dealt hand stays and "Calculate" shows it without counting.
     click(IDC_MODE);
     EXPECT_TRUE(focused(IDC_NEXT));
     EXPECT_EQ(window_->trainer().hand().getTileCount(), 14);
-    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(shown, layout);
-    EXPECT_EQ(shown.title, L"Result");
+    expectResult([&] { click(IDC_CHECK); }, 0, CloseBy::OkClick);
     EXPECT_EQ(status(2), L"Score 0:0");
 }
 
-TEST_F(MainWindowTest, HandBuiltClickByClickIsCompletedAndCalculated)
+TEST_F(MainWindowTest, HandBuiltClickByClickIsCompletedCalculatedAndTakenApart)
 {
     click(IDC_MODE);
     click(IDC_CLEAR);
     EXPECT_TRUE(checked(IDC_ADD_CONCEALED_TILE));
     click(IDC_ADD_CHOW);
-    clickPalette(2);   // 1-2-3 bamboo
-    clickPalette(14);  // 4-5-6 characters
-    clickPalette(26);  // 7-8-9 dots
+    for (TileId middle : {2, 14, 26})  // 1-2-3 bamboo, 4-5-6 characters, 7-8-9 dots
+        clickPalette(middle);
     EXPECT_TRUE(checked(IDC_ADD_CHOW)) << "a set mode stays while sets fit";
     click(IDC_ADD_CONCEALED_TILE);
     clickPalette(32);  // red dragons
@@ -541,106 +460,60 @@ TEST_F(MainWindowTest, HandBuiltClickByClickIsCompletedAndCalculated)
     EXPECT_EQ(hand.getTileCount(), 14);
     EXPECT_EQ(status(1), L"Define winning tile type and winds (if neccessary)");
     EXPECT_FALSE(enabled(IDC_CHECK)) << "no win source yet";
-    EXPECT_TRUE(enabled(IDC_WALL));
     click(IDC_WALL);
-    EXPECT_TRUE(enabled(IDC_CHECK));
-    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(shown, layout);
+    expectResult([&] { click(IDC_CHECK); }, 0, CloseBy::EnterKey);
     EXPECT_EQ(status(1), L"You can construct any arbitrary hand here.");
     EXPECT_EQ(status(2), L"Score 0:0");
 
     // A click on the winning tile takes it off again, and the palette offers it back.
-    clickAt(560 + 30, 99 + 20);
+    clickAt(590, 119);
     EXPECT_EQ(hand.getTileCount(), 13);
     EXPECT_TRUE(checked(IDC_ADD_WINNING_TILE));
     EXPECT_FALSE(enabled(IDC_CHECK));
     // Concealed tiles 5d dr dr dr at x = 20, 60, 100, 140: the 3 overlapping pixels belong to
     // the later tile, which is drawn on top.
-    clickAt(61, 99 + 20);
+    clickAt(61, 119);
     EXPECT_EQ(hand.countConcealed(32), 2);
     EXPECT_EQ(hand.countConcealed(23), 1);
 }
 
-// A reading label at x over its tiles: each picture 20 further right, 25 above the label.
-void expectSet(const ResultLayout& shown, int x, const wchar_t* label, int width,
-               std::initializer_list<TileId> tiles)
-{
-    SCOPED_TRACE(testing::Message() << "set at " << x);
-    const ResultItem labelItem{ResultItemKind::CentredText, x, 156, width, 16, label};
-    EXPECT_NE(std::ranges::find(shown.items, labelItem), shown.items.end());
-    for (TileId t : tiles) {
-        const ResultItem tile{ResultItemKind::Tile, x, 131, 20, 25, {}, {}, t};
-        EXPECT_NE(std::ranges::find(shown.items, tile), shown.items.end()) << "tile " << t;
-        x += 20;
-    }
-}
-
 TEST_F(MainWindowTest, EditedHandsShowTheirFansAndReadingInTheResultWindow)
 {
-    // Chicken Hand: chow 2-3-4b, pung 5c, 2c 3c 6d 7d 8d, pair of east, 1c from a discard.
-    build({{IDC_ADD_CHOW, {3}},
-           {IDC_ADD_PUNG, {14}},
-           {IDC_ADD_CONCEALED_TILE, {11, 12, 24, 25, 26, 28, 28}},
-           {KeepMode, {10}}});
-    click(IDC_DISCARD);
-    auto [chicken, chickenLayout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(chicken, chickenLayout);
-    EXPECT_EQ(chicken.title, L"Result");
-    EXPECT_EQ(textAt(chicken, 64, 20), L"This hand has 8 point(s).");
-    EXPECT_EQ(chicken.clientHeight, 282 + 16) << "one fan row";
-    for (auto [x, y, text] : {std::tuple{20, 214, L"43"},
-                              {70, 214, L"Chicken Hand"},
-                              {320, 214, L"1"},
-                              {370, 214, L"8"},
-                              {20, 230, L"Total"},
-                              {320, 230, L"1"},
-                              {370, 230, L"8"},
-                              {350, 262, L"OK"}})
-        EXPECT_EQ(textAt(chicken, x, y), text) << x << "," << y;
-
-    // A melded kong of 4c with chows 1-2-3b, 6-7-8b, concealed 3d 4d 5d and 9d, won on 9d
-    // from the wall: the kong comes last of the four sets, 80 wide over four pictures.
-    build({{IDC_ADD_MELDED_KONG, {13}},
-           {IDC_ADD_CHOW, {2, 7}},
-           {IDC_ADD_CONCEALED_TILE, {21, 22, 23, 27}},
-           {KeepMode, {27}}});
-    click(IDC_WALL);
-    auto [kong, kongLayout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(kong, kongLayout);
-    expectSet(kong, 20, L"Chow", 60, {1, 2, 3});
-    expectSet(kong, 230, L"Kong", 80, {13, 13, 13, 13});
-    expectSet(kong, 320, L"Pair", 40, {27, 27});
-    EXPECT_EQ(textAt(kong, 370, 278), L"4") << "melded kong, no honors, single wait, self-drawn";
-
-    // A Knitted Straight with chow 7-8-9c and a pair of east, won on 7c from a discard: three
-    // "Knitted" sets, each of three tiles three apart.
-    build({{IDC_ADD_CONCEALED_TILE, {1, 4, 7, 11, 14, 17, 17, 18, 21, 24, 27, 28, 28}},
-           {KeepMode, {16}}});
-    click(IDC_DISCARD);
-    auto [knitted, knittedLayout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(knitted, knittedLayout);
-    expectSet(knitted, 20, L"Chow", 60, {16, 17, 18});
-    expectSet(knitted, 90, L"Knitted", 60, {1, 4, 7});
-    expectSet(knitted, 160, L"Knitted", 60, {11, 14, 17});
-    expectSet(knitted, 230, L"Knitted", 60, {21, 24, 27});
-    EXPECT_EQ(textAt(knitted, 70, 214), L"Knitted Straight");
-}
-
-TEST_F(MainWindowTest, InvalidHandIsShownAsAnErrorWithoutCounting)
-{
-    build({{IDC_ADD_CHOW, {2, 5, 14, 26}}, {IDC_ADD_CONCEALED_TILE, {1}}, {KeepMode, {27}}});
-    click(IDC_DISCARD);
-    ASSERT_TRUE(enabled(IDC_CHECK));
-    auto [shown, layout] = resultOf([&] { click(IDC_CHECK); });
-    expectShows(shown, layout);
-    EXPECT_EQ(shown.title, L"ERROR!");
-    EXPECT_EQ(textAt(shown, 64, 20), L"Invalid hand!");
-    EXPECT_EQ(shown.clientHeight, 282);
-    EXPECT_EQ(std::ranges::count(shown.items, ResultItemKind::Tile, &ResultItem::kind), 0);
-    for (auto [x, text] : {std::pair{20, L"Total"}, {320, L"0"}, {370, L"0"}})
-        EXPECT_EQ(textAt(shown, x, 214), text);
-    EXPECT_EQ(window_->trainer().state(), TrainerState::Editing);
-    EXPECT_EQ(status(2), L"Score 0:0");
+    const struct {
+        std::string built;     // the hand the clicks make
+        const wchar_t* shows;  // a text the result window must hold
+        int winSource;
+        CloseBy closeBy;
+        std::vector<std::pair<int, std::vector<TileId>>> steps;
+    } rows[] = {
+        // clang-format off
+        {"ch3bpu5c2c3c6d7d8dwewe1cffffememd", L"Chicken Hand", IDC_DISCARD, CloseBy::EscapeKey,
+         {{IDC_ADD_CHOW, {3}}, {IDC_ADD_PUNG, {14}},
+          {IDC_ADD_CONCEALED_TILE, {11, 12, 24, 25, 26, 28, 28}}, {KeepMode, {10}}}},
+        // The melded kong comes last of the four sets, 80 wide over four pictures.
+        {"mk4cch2bch7b3d4d5d9d9dffffememw", L"Kong", IDC_WALL, CloseBy::EscapeCharacter,
+         {{IDC_ADD_MELDED_KONG, {13}}, {IDC_ADD_CHOW, {2, 7}},
+          {IDC_ADD_CONCEALED_TILE, {21, 22, 23, 27}}, {KeepMode, {27}}}},
+        {"1b4b7b2c5c8c8c9c3d6d9dwewe7cffffememd", L"Knitted Straight", IDC_DISCARD, CloseBy::CloseBox,
+         {{IDC_ADD_CONCEALED_TILE, {1, 4, 7, 11, 14, 17, 17, 18, 21, 24, 27, 28, 28}},
+          {KeepMode, {16}}}},
+        // Four chows and no pair: no reading, no pictures, a zero total, nothing counted.
+        {"ch2bch5bch5cch8d1b9dffffememd", L"Invalid hand!", IDC_DISCARD, CloseBy::OkClick,
+         {{IDC_ADD_CHOW, {2, 5, 14, 26}}, {IDC_ADD_CONCEALED_TILE, {1}}, {KeepMode, {27}}}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shows);
+        build(row.steps);
+        click(row.winSource);
+        EXPECT_EQ(std::string(window_->trainer().hand().toLogText()), row.built);
+        ASSERT_TRUE(enabled(IDC_CHECK));
+        const ResultLayout shown = expectResult([&] { click(IDC_CHECK); }, 0, row.closeBy);
+        EXPECT_TRUE(std::ranges::any_of(shown.items,
+                                        [&](const ResultItem& i) { return i.text == row.shows; }));
+        EXPECT_TRUE(window_->trainer().editMode());
+        EXPECT_EQ(status(2), L"Score 0:0");
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "ui/app.h"
 #include "ui/resource_ids.h"
 #include "ui/result_layout.h"
+#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -25,12 +26,7 @@ inline void PrintTo(const ResultItem& item, std::ostream* out)
 
 namespace test_reading {
 
-inline std::wstring textOf(HWND window)
-{
-    wchar_t buffer[256] = {};
-    GetWindowTextW(window, buffer, 256);
-    return buffer;
-}
+using test::textOf;
 
 // The colours of a bitmap, top row first; empty for no bitmap.
 inline std::vector<COLORREF> pixelsOf(HBITMAP bitmap)
@@ -106,14 +102,13 @@ constexpr auto Unknown = static_cast<ResultItemKind>(-1);
 // A static by its type; a button only as the default push button with command 1.
 inline ResultItemKind kindOf(HWND control)
 {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
+    const std::wstring name = test::classOf(control);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    if (_wcsicmp(name, L"Button") == 0) {
+    if (_wcsicmp(name.c_str(), L"Button") == 0) {
         const bool ok = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON && GetDlgCtrlID(control) == IDOK;
         return ok ? ResultItemKind::OkButton : Unknown;
     }
-    if (_wcsicmp(name, L"Static") != 0)
+    if (_wcsicmp(name.c_str(), L"Static") != 0)
         return Unknown;
     switch (style & SS_TYPEMASK) {
     case SS_LEFT: return ResultItemKind::Text;
@@ -167,16 +162,6 @@ inline void expectShows(const ResultLayout& shown, const ResultLayout& expected)
     ASSERT_EQ(shown.items.size(), expected.items.size());
     for (std::size_t i = 0; i < shown.items.size(); ++i)
         EXPECT_EQ(shown.items[i], expected.items[i]) << "control " << i;
-}
-
-// The text of the item whose top-left corner is (x, y); "-" when there is none.
-inline std::wstring textAt(const ResultLayout& layout, int x, int y)
-{
-    for (const ResultItem& item : layout.items) {
-        if (item.x == x && item.y == y)
-            return item.text;
-    }
-    return L"-";
 }
 
 // The outer size is the client size plus the dialog frame and caption, centred in the work area.

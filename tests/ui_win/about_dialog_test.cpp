@@ -1,8 +1,8 @@
 // The About dialog's links: the colour each is drawn in, kept over openings, what a click opens
 // (the shell replaced by a recorder), the cursor over them, and what does and does not close it.
 #include "ui/about_dialog.h"
-#include "ui/modal_driver.h"
 #include "ui/resource_ids.h"
+#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "ui/save_hand_dialog.h"
 #include "generator/hand_log_file.h"
 #include "test_support.h"
-#include "ui/modal_driver.h"
 #include "ui/resource_ids.h"
+#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,8 @@
 #include "scoring/scoring.h"
 #include "ui/app.h"
 #include "ui/main_window.h"
-#include "ui/modal_driver.h"
 #include "ui/resource_ids.h"
-#include "ui_win/window_driver.h"
+#include "ui_win/driver.h"
 
 #include <windows.h>
 
@@ -20,6 +19,7 @@ namespace {
 
 using namespace fanwright;
 using namespace fanwright::ui;
+using test::WindowDriver;
 
 // The window, frame included, as a bottom-up 24-bit BMP. Read from the window's own surface
 // right after painting it: what the X server shows may lag behind.
@@ -112,7 +112,7 @@ void testModeScenes(MainWindow& window, WindowDriver& driver)
     bool kong = false;
     SetDlgItemTextW(window.handle(), IDC_POINTS, L"");
     driver.type(std::to_wstring(pointsOf(window.trainer().hand(), rows, kong)), IDC_POINTS);
-    saveModal([&] { driver.pressEnter(); }, "result-right-answer");
+    saveModal([&] { driver.pressKey(VK_RETURN); }, "result-right-answer");
 
     int total = 0;
     for (int deals = 0; deals == 0 || (deals < 500 && (rows < 4 || !kong)); ++deals) {
