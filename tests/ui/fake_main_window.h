@@ -11,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
-#include <span>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -40,7 +41,7 @@ struct Control {
 };
 
 struct FakeMainWindow : MainWindowView {
-    std::map<int, Control> controls;
+    mutable std::map<int, Control> controls;
     int focus = 0, saveIcon = IDI_SAVE_GREY, results = 0, lastAnswer = -1, dialogs[3] = {};
     std::wstring status[3];
     std::map<int, int> windPictures;
@@ -59,15 +60,9 @@ struct FakeMainWindow : MainWindowView {
         controls[IDC_MODE].caption = L"Edit &Mode >>";
     }
 
-    bool isChecked(int id) const override
-    {
-        return controls.contains(id) && controls.at(id).checked;
-    }
+    bool isChecked(int id) const override { return controls[id].checked; }
     void setChecked(int id, bool on) override { controls[id].checked = on; }
-    bool isEnabled(int id) const override
-    {
-        return !controls.contains(id) || controls.at(id).enabled;
-    }
+    bool isEnabled(int id) const override { return controls[id].enabled; }
     void setEnabled(int id, bool on) override { controls[id].enabled = on; }
     void setCaption(int id, const wchar_t* text) override { controls[id].caption = text; }
     void setFocus(int id) override { focus = id; }
@@ -75,7 +70,7 @@ struct FakeMainWindow : MainWindowView {
     void redraw(int) override {}
     unsigned pointsValue() const override
     {
-        const std::wstring& text = controls.at(IDC_POINTS).caption;
+        const std::wstring& text = controls[IDC_POINTS].caption;
         if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos)
             return 0;
         return static_cast<unsigned>(std::stoul(text));
@@ -99,58 +94,32 @@ struct FakeMainWindow : MainWindowView {
     bool logFileOpen() const override { return logOpen; }
 };
 
+// The controls by the words the rows use, in groups: r the add-mode radios, c the situation
+// check boxes and win-source radios, w the winds, b the answering buttons.
 struct Named {
     const char* name;
     int id;
+    char group = 0;
 };
-
-// The first six situation controls are the check boxes and win-source radios.
-inline constexpr Named radios[] = {{"chow", IDC_ADD_CHOW},
-                                   {"pung", IDC_ADD_PUNG},
-                                   {"mkong", IDC_ADD_MELDED_KONG},
-                                   {"ckong", IDC_ADD_CONCEALED_KONG},
-                                   {"tile", IDC_ADD_CONCEALED_TILE},
-                                   {"win", IDC_ADD_WINNING_TILE}},
-                       situation[] = {{"wall", IDC_WALL},
-                                      {"disc", IDC_DISCARD},
-                                      {"game", IDC_LAST_TILE_IN_GAME},
-                                      {"kind", IDC_LAST_TILE_OF_KIND},
-                                      {"repl", IDC_REPLACEMENT_TILE},
-                                      {"rob", IDC_ROBBING_THE_KONG},
-                                      {"winds", IDC_PREVALENT_PREVIOUS}},
-                       buttons[] = {{"calc", IDC_CHECK},        {"next", IDC_NEXT},
-                                    {"points", IDC_POINTS},     {"check", IDC_CHECK},
-                                    {"mode", IDC_MODE},         {"save", IDC_SAVE},
-                                    {"settings", IDC_SETTINGS}, {"about", IDC_BANNER},
-                                    {"clear", IDC_CLEAR},       {"p<", IDC_PREVALENT_PREVIOUS},
-                                    {"p>", IDC_PREVALENT_NEXT}, {"s<", IDC_SEAT_PREVIOUS},
-                                    {"s>", IDC_SEAT_NEXT}};
-
-inline int idOf(std::span<const Named> table, const std::string& word)
-{
-    for (const Named& n : table) {
-        if (word == n.name)
-            return n.id;
-    }
-    return 0;
-}
-
-// The names of a table's controls for which `shown` holds, comma-separated.
-inline std::string names(std::span<const Named> table, auto shown)
-{
-    std::string list;
-    for (const Named& n : table) {
-        if (shown(n.id))
-            list.append(list.empty() ? "" : ",").append(n.name);
-    }
-    return list;
-}
+// clang-format off
+inline constexpr Named named[] = {
+    {"chow", IDC_ADD_CHOW, 'r'}, {"pung", IDC_ADD_PUNG, 'r'}, {"mkong", IDC_ADD_MELDED_KONG, 'r'},
+    {"ckong", IDC_ADD_CONCEALED_KONG, 'r'}, {"tile", IDC_ADD_CONCEALED_TILE, 'r'},
+    {"win", IDC_ADD_WINNING_TILE, 'r'}, {"wall", IDC_WALL, 'c'}, {"disc", IDC_DISCARD, 'c'},
+    {"game", IDC_LAST_TILE_IN_GAME, 'c'}, {"kind", IDC_LAST_TILE_OF_KIND, 'c'},
+    {"repl", IDC_REPLACEMENT_TILE, 'c'}, {"rob", IDC_ROBBING_THE_KONG, 'c'},
+    {"winds", IDC_PREVALENT_PREVIOUS, 'w'}, {"calc", IDC_CHECK, 'b'}, {"next", IDC_NEXT, 'b'},
+    {"points", IDC_POINTS, 'b'}, {"check", IDC_CHECK}, {"mode", IDC_MODE}, {"save", IDC_SAVE},
+    {"settings", IDC_SETTINGS}, {"about", IDC_BANNER}, {"clear", IDC_CLEAR},
+    {"p<", IDC_PREVALENT_PREVIOUS}, {"p>", IDC_PREVALENT_NEXT}, {"s<", IDC_SEAT_PREVIOUS},
+    {"s>", IDC_SEAT_NEXT}};
+// clang-format on
 
 // "&Calculate" reads "calculate", "Edit &Mode >>" reads "edit".
-inline std::string captionWord(const std::wstring& caption)
+inline std::string firstWord(const std::wstring& text)
 {
     std::string word;
-    for (wchar_t c : caption.substr(0, caption.find(L' '))) {
+    for (wchar_t c : text.substr(0, text.find(L' '))) {
         if (c != L'&')
             word += static_cast<char>(c | 0x20);
     }
@@ -165,13 +134,14 @@ struct Session {
 
     Session() { trainer.start(); }
 
-    // Words: a radio, situation control or button name clicks it, a tile name clicks it in the
-    // palette, "@x,y" clicks that point, "type:N" (or type:right, type:wrong) types into the
-    // points field, "enter" presses Enter, "closed-log" loses the log file.
+    // Words: a control's name clicks it, a tile name clicks it in the palette, "@x,y" clicks
+    // that point, "type:N" (or type:right, type:wrong) types into the points field, "enter"
+    // presses Enter, "closed-log" loses the log file.
     void run(const std::string& script)
     {
         std::istringstream words(script);
         for (std::string word; words >> word;) {
+            const auto control = std::ranges::find(named, word, &Named::name);
             if (word.starts_with("type:"))
                 type(word.substr(5));
             else if (word == "enter")
@@ -180,10 +150,8 @@ struct Session {
                 view.logOpen = false;
             else if (word[0] == '@')
                 clickAt(std::stoi(word.substr(1)), std::stoi(word.substr(word.find(',') + 1)));
-            else if (const int id = idOf(radios, word) + idOf(buttons, word); id != 0)
-                click(id);
-            else if (const int box = idOf(std::span(situation).first(6), word); box != 0)
-                click(box);
+            else if (control != std::end(named))
+                click(control->id);
             else
                 clickAt(paletteTileX(fanwright::test::tile(word)) + 20,
                         paletteTileY(fanwright::test::tile(word)) + 25);
@@ -242,42 +210,46 @@ struct Session {
             trainer.paint(canvas, {0, 0, 670, 503});
     }
 
+    // The names of the controls in `groups` whose state is on, comma-separated.
+    std::string names(const char* groups, bool Control::*state)
+    {
+        std::string list;
+        for (const Named& n : named) {
+            if (n.group != 0 && std::strchr(groups, n.group) && view.controls[n.id].*state)
+                list.append(list.empty() ? "" : ",").append(n.name);
+        }
+        return list;
+    }
+
     // What the window shows under one key, in the words the rows use.
     std::string observe(const std::string& key)
     {
-        const auto enabled = [&](int id) { return view.isEnabled(id); };
-        const auto checked = [&](int id) { return view.isChecked(id); };
-        const auto counted = [](int a, int b, int c) {
+        const auto three = [](auto a, auto b, auto c) {
             return std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
         };
+        const TrainerState state = trainer.state();
         const std::map<std::string, std::string> shown = {
-            {"state", trainer.state() == TrainerState::TestIdle  ? "idle"
-                      : trainer.state() == TrainerState::Editing ? "editing"
-                                                                 : "answering"},
+            {"state", state == TrainerState::TestIdle  ? "idle"
+                      : state == TrainerState::Editing ? "editing"
+                                                       : "answering"},
             {"hand", Hand(trainer.hand()).toLogText()},
-            {"mode", names(radios, checked)},
-            {"radios", names(radios, enabled)},
-            {"on", names(situation, enabled)},
-            {"checked", names(std::span(situation).first(6), checked)},
-            {"buttons", names(std::span(buttons).first(3), enabled)},
-            {"captions", captionWord(view.controls[IDC_CHECK].caption) + "," +
-                             captionWord(view.controls[IDC_NEXT].caption) + "," +
-                             captionWord(view.controls[IDC_MODE].caption)},
+            {"mode", names("r", &Control::checked)},
+            {"radios", names("r", &Control::enabled)},
+            {"on", names("cw", &Control::enabled)},
+            {"checked", names("c", &Control::checked)},
+            {"buttons", names("b", &Control::enabled)},
+            {"captions", firstWord(view.controls[IDC_CHECK].caption) + "," +
+                             firstWord(view.controls[IDC_NEXT].caption) + "," +
+                             firstWord(view.controls[IDC_MODE].caption)},
             {"boxes", std::to_string(view.windPictures[IDC_PREVALENT_BOX]) + "," +
                           std::to_string(view.windPictures[IDC_SEAT_BOX])},
             {"save", view.saveIcon == IDI_SAVE ? "on" : "grey"},
             {"focus", std::to_string(view.focus)},
-            {"help", view.status[1] == text::StatusWelcome           ? "welcome"
-                     : view.status[1] == text::StatusEnterPoints     ? "enter"
-                     : view.status[1] == text::StatusPressNext       ? "next"
-                     : view.status[1] == text::StatusConstructHand   ? "construct"
-                     : view.status[1] == text::StatusDefineSituation ? "define"
-                                                                     : "?"},
-            {"score",
-             view.status[2].starts_with(L"Score ") ? captionWord(view.status[2].substr(6)) : "?"},
+            {"help", firstWord(view.status[1])},
+            {"score", firstWord(view.status[2].substr(view.status[2].find(L' ') + 1))},
             {"results", std::to_string(view.results)},
             {"answer", std::to_string(view.lastAnswer)},
-            {"dialogs", counted(view.dialogs[0], view.dialogs[1], view.dialogs[2])},
+            {"dialogs", three(view.dialogs[0], view.dialogs[1], view.dialogs[2])},
         };
         const auto found = shown.find(key);
         return found != shown.end() ? found->second : "unknown key";

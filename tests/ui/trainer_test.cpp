@@ -26,7 +26,7 @@ const Row transitions[] = {
     {"next wall", "state=answering buttons=calc,next,points"},
     {"next type:right check",
      "state=idle buttons=calc,next captions=calculate,next,edit "
-     "help=next focus=1027 score=1:0 results=1"},
+     "help=press focus=1027 score=1:0 results=1"},
     {"next type:wrong check", "state=idle score=0:1 results=1"},
     // Enter in the empty field checks with no answer, which counts as wrong.
     {"next enter", "state=idle buttons=next score=0:1 results=1 answer=0 focus=1027"},
@@ -35,11 +35,11 @@ const Row transitions[] = {
     // Switching modes drops a pending answer uncounted.
     {"next type:12 mode",
      "state=editing buttons=calc captions=calculate,next,test "
-     "help=construct focus=1028 score=0:0"},
+     "help=you focus=1028 score=0:0"},
     {"mode", "state=editing buttons= captions=calculate,new,test"},
-    {"next mode check", "state=editing help=construct focus=1009 score=0:0 results=1 answer=0"},
+    {"next mode check", "state=editing help=you focus=1009 score=0:0 results=1 answer=0"},
     {"next mode mode",
-     "state=idle buttons=calc,next captions=calculate,next,edit help=next "
+     "state=idle buttons=calc,next captions=calculate,next,edit help=press "
      "focus=1027"},
     {"next mode mode check", "state=idle score=0:0 results=1 answer=0"},
     // Saving needs a complete hand and an open log.
