@@ -14,16 +14,13 @@ namespace fanwright {
 namespace {
 
 // Each test deals with its own settings from its own seed.
-class GeneratorTest : public ::testing::Test {
-protected:
-    GeneratorSettings settings_;
-    void start(const GeneratorSettings& settings, std::uint32_t seed)
-    {
-        settings_ = settings;
-        seedRandom(seed);
-    }
-    void generateHand(Hand& h) const { fanwright::generateHand(h, settings_); }
-};
+GeneratorSettings dealing;
+void start(const GeneratorSettings& settings, std::uint32_t seed)
+{
+    dealing = settings;
+    seedRandom(seed);
+}
+void deal(Hand& h) { generateHand(h, dealing); }
 
 // Complete and winning with no fifth copy (the log reader refuses one), and only the flags and
 // winds the hand allows.
@@ -41,7 +38,7 @@ bool isLegal(Hand h)
            (!h.robbingTheKong || h.allowsRobbingTheKong());
 }
 
-TEST_F(GeneratorTest, EveryHandIsLegalAndEveryFlagAndWindOccurs)
+TEST(Generator, EveryHandIsLegalAndEveryFlagAndWindOccurs)
 {
     const GeneratorSettings mixes[] = {
         {},
@@ -56,7 +53,7 @@ TEST_F(GeneratorTest, EveryHandIsLegalAndEveryFlagAndWindOccurs)
     for (const GeneratorSettings& mix : mixes) {
         start(mix, ++seed);
         for (int i = 0; i < 12000; ++i) {
-            generateHand(h);
+            deal(h);
             ASSERT_TRUE(isLegal(h)) << h.toLogText();
             seen |= h.lastTileInGame | h.lastTileOfKind << 1 | h.replacementTile << 2 |
                     h.robbingTheKong << 3;
@@ -68,7 +65,7 @@ TEST_F(GeneratorTest, EveryHandIsLegalAndEveryFlagAndWindOccurs)
 }
 
 // The shares at their limits, over many hands each.
-TEST_F(GeneratorTest, SharesAtTheirLimitsHoldForEveryHand)
+TEST(Generator, SharesAtTheirLimitsHoldForEveryHand)
 {
     const struct {
         GeneratorSettings settings;
@@ -98,7 +95,7 @@ TEST_F(GeneratorTest, SharesAtTheirLimitsHoldForEveryHand)
     for (const auto& row : rows) {
         start(row.settings, ++seed);
         for (int i = 0; i < 10000; ++i) {
-            generateHand(h);
+            deal(h);
             ASSERT_TRUE(row.holds(h)) << "seed " << seed << ": " << h.toLogText();
         }
     }
@@ -119,13 +116,13 @@ bool hasNineGatesTiles(const Hand& h)
 }
 
 // Every kind of special hand is dealt, each read as itself; the gates are won on the added tile.
-TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
+TEST(Generator, SpecialHandsHaveTheirShapes)
 {
     start({.freqMelding = 0, .freqSpecial = 3}, 210);
     int kinds = 0;  // a bit per special kind met: the three whole-hand kinds, pairs, gates
     Hand h;
     for (int i = 0; i < 20000; ++i) {
-        generateHand(h);
+        deal(h);
         for (const HandStructure& reading : test::readingsOf(h)) {
             if (reading.form == Special)
                 kinds |= 1 << (reading.setKinds[0] - ThirteenOrphans);
@@ -144,7 +141,7 @@ TEST_F(GeneratorTest, SpecialHandsHaveTheirShapes)
 // One draw at a time steered to exactly 0.0 or 1.0 must fall on the side that keeps a hand of
 // melded kongs won on a discard without flags. Its draws: special or not, three per set (melded,
 // kind, tile), the pair, the winning tile, the win source (16th), the first flag (17th).
-TEST_F(GeneratorTest, DrawsOfExactlyZeroAndOneCompareStrictlyWithTheShares)
+TEST(Generator, DrawsOfExactlyZeroAndOneCompareStrictlyWithTheShares)
 {
     const struct {
         std::int32_t chow, special;  // the shares of chows and special hands, all else fixed
@@ -160,19 +157,19 @@ TEST_F(GeneratorTest, DrawsOfExactlyZeroAndOneCompareStrictlyWithTheShares)
     Hand h;
     for (const auto& row : rows) {
         start({10, row.chow, 0, row.special, 0, 0}, test::seedDrawing(row.draw, row.value));
-        generateHand(h);
+        deal(h);
         EXPECT_TRUE(h.setCount == 4 && h.setKinds[0] == MeldedKong && h.winSource == Discard &&
                     !h.lastTileInGame)
             << "draw " << row.draw << ": " << h.toLogText();
     }
 }
 
-TEST_F(GeneratorTest, MinimumReturnsTheScoreOfTheHandLeftBehind)
+TEST(Generator, MinimumReturnsTheScoreOfTheHandLeftBehind)
 {
     start({}, 13);
     Hand h;
     for (int i = 0; i < 500; ++i) {
-        const int total = generateWithMinimum(h, settings_, 8);
+        const int total = generateWithMinimum(h, dealing, 8);
         ScoreResult result;
         ASSERT_TRUE(total >= 8 && scoreHand(h, result) == total) << h.toLogText();
     }

@@ -245,6 +245,7 @@ struct Session {
                           std::to_string(view.windPictures[IDC_SEAT_BOX])},
             {"save", view.saveIcon == IDI_SAVE ? "on" : "grey"},
             {"focus", std::to_string(view.focus)},
+            {"typed", firstWord(view.controls[IDC_POINTS].caption)},
             {"help", firstWord(view.status[1])},
             {"score", firstWord(view.status[2].substr(view.status[2].find(L' ') + 1))},
             {"results", std::to_string(view.results)},

@@ -48,7 +48,8 @@ const Row editRows[] = {
     // Removals: the clicked set or tile goes, its kind becomes the add mode; a kong's raised
     // tile above y 20 and the gap between sets hit nothing; on an overlap the right tile goes.
     {"pung 5c chow 3b @230,45", "hand=pu5cemffffememn mode=chow"},
-    {"pung 5c chow 3b @150,45", "hand=pu5cch3bemffffememn"},
+    {"pung 5c chow 3b @144,45", "hand=pu5cch3bemffffememn"},
+    {"pung 5c chow 3b @143,73", "hand=ch3bemffffememn mode=pung"},
     {"tile 1b 2b @61,120", "hand=1bemffffememn mode=tile"},
     {"mkong 5b @60,16", "hand=mk5bemffffememn"},
     {"mkong 5b @60,20", "hand=emffffememn mode=mkong"},

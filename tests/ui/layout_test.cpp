@@ -47,30 +47,6 @@ TEST(Layout, PaintingRecordsTheHitTable)
             {0, 180, 20, false}, {14, 220, 20, false}, {0, 260, 20, false}, {14, 215, 15, false}}));
 }
 
-TEST(Layout, HitUnderAPoint)
-{
-    HitTable hits;
-    RecordingCanvas canvas;
-    paintTiles(canvas, wholeClient, sampleHand(), hits);
-    const struct {
-        int x, y;
-        TileId lastTile, firstTile;  // -1: nothing there
-    } rows[] = {
-        {61, 120, 2, 1},  // the 3-pixel overlap: clicks take the tile drawn on top
-        {143, 73, 3, 3},    {144, 50, -1, -1},
-        {220, 16, -1, -1},  // the kong's raised tile above y 20
-        {220, 20, 14, 14},  {603, 152, NoTile, NoTile},
-        {604, 152, -1, -1},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.x << "," << row.y);
-        const HitRect* last = hits.lastAt(row.x, row.y);
-        const HitRect* first = hits.firstAt(row.x, row.y);
-        EXPECT_EQ(last != nullptr ? last->tile : -1, row.lastTile);
-        EXPECT_EQ(first != nullptr ? first->tile : -1, row.firstTile);
-    }
-}
-
 TEST(Layout, PaletteCells)
 {
     const struct {

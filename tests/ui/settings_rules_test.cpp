@@ -47,16 +47,5 @@ TEST(SetShares, EveryStepFromEveryStateKeepsTheSumAndTheSteppedValue)
     }
 }
 
-TEST(MeldedShareLabel, ConcealedThenMeldedPercent)
-{
-    const struct {
-        int position;
-        const wchar_t* label;
-    } rows[] = {
-        {0, L"100 / 0"}, {1, L"90 / 10"}, {5, L"50 / 50"}, {7, L"30 / 70"}, {10, L"0 / 100"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(meldedShareLabel(row.position), row.label) << row.position;
-}
-
 }  // namespace
 }  // namespace fanwright::ui

@@ -35,7 +35,7 @@ const Row transitions[] = {
     // Switching modes drops a pending answer uncounted.
     {"next type:12 mode",
      "state=editing buttons=calc captions=calculate,next,test "
-     "help=you focus=1028 score=0:0"},
+     "help=you focus=1028 score=0:0 typed="},
     {"mode", "state=editing buttons= captions=calculate,new,test"},
     {"next mode check", "state=editing help=you focus=1009 score=0:0 results=1 answer=0"},
     {"next mode mode",

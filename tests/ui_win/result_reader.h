@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <ostream>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -43,44 +45,30 @@ inline std::vector<COLORREF> pixelsOf(HBITMAP bitmap)
     return pixels;
 }
 
-inline std::vector<COLORREF> pixelsOf(HICON icon)
+// The colours of a bitmap, or of an icon's colour bitmap.
+inline std::vector<COLORREF> pixelsOf(HANDLE picture, UINT type)
 {
-    ICONINFO info{};
-    if (icon == nullptr || !GetIconInfo(icon, &info))
+    ICONINFO icon{};
+    if (type == IMAGE_BITMAP || picture == nullptr)
+        return pixelsOf(static_cast<HBITMAP>(picture));
+    if (!GetIconInfo(static_cast<HICON>(picture), &icon))
         return {};
-    std::vector<COLORREF> pixels = pixelsOf(info.hbmColor);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    std::vector<COLORREF> pixels = pixelsOf(icon.hbmColor);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
     return pixels;
 }
 
-// The TileId whose small picture the static shows; -1 for none.
-inline int tileShownBy(HWND control)
+// Which of the resources `ids` the static shows, told by its pixels; -1 for none.
+inline int pictureShownBy(HWND control, UINT type, auto ids, int width = 0, int height = 0)
 {
     const auto shown =
-        pixelsOf(reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0)));
-    for (int t = 0; t <= IDB_SMALL_TILE_LAST - IDB_SMALL_TILE_FIRST; ++t) {
-        auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                      MAKEINTRESOURCEW(IDB_SMALL_TILE_FIRST + t),
-                                                      IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-        const bool same = !shown.empty() && pixelsOf(bitmap) == shown;
-        DeleteObject(bitmap);
-        if (same)
-            return t;
-    }
-    return -1;
-}
-
-// The verdict icon's resource id; -1 for none.
-inline int iconShownBy(HWND control, int width, int height)
-{
-    const auto shown =
-        pixelsOf(reinterpret_cast<HICON>(SendMessageW(control, STM_GETIMAGE, IMAGE_ICON, 0)));
-    for (int id : {IDI_PLAIN, IDI_RIGHT, IDI_WRONG}) {
-        auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                  IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
-        const bool same = !shown.empty() && pixelsOf(icon) == shown;
-        DestroyIcon(icon);
+        pixelsOf(reinterpret_cast<HANDLE>(SendMessageW(control, STM_GETIMAGE, type, 0)), type);
+    for (int id : ids) {
+        HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, width,
+                                   height, LR_DEFAULTCOLOR);
+        const bool same = !shown.empty() && pixelsOf(loaded, type) == shown;
+        type == IMAGE_ICON ? DestroyIcon(static_cast<HICON>(loaded)) : DeleteObject(loaded);
         if (same)
             return id;
     }
@@ -127,8 +115,16 @@ inline ResultItem itemOf(HWND dialog, HWND control)
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
     ResultItem item{kindOf(control), r.left, r.top, r.right - r.left, r.bottom - r.top};
     switch (item.kind) {
-    case ResultItemKind::Icon: item.picture = iconShownBy(control, item.width, item.height); break;
-    case ResultItemKind::Tile: item.picture = tileShownBy(control); break;
+    case ResultItemKind::Icon:
+        item.picture =
+            pictureShownBy(control, IMAGE_ICON, std::array{IDI_PLAIN, IDI_RIGHT, IDI_WRONG},
+                           item.width, item.height);
+        break;
+    case ResultItemKind::Tile:  // by TileId
+        item.picture = pictureShownBy(
+            control, IMAGE_BITMAP, std::views::iota(IDB_SMALL_TILE_FIRST, IDB_SMALL_TILE_LAST + 1));
+        item.picture -= item.picture >= 0 ? IDB_SMALL_TILE_FIRST : 0;
+        break;
     case ResultItemKind::Separator: break;
     default:
         item.text = textOf(control);

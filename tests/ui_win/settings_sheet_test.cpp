@@ -87,10 +87,8 @@ TEST_F(SettingsSheetTest, OneArrowStepKeepsTheThreeSharesAtHundred)
         std::array<int, 3> after;  // chow, pung, kong
     } rows[] = {
         {40, 40, IDC_SETTINGS_CHOW_SPIN, true, false, {41, 39, 20}},
-        {40, 0, IDC_SETTINGS_CHOW_SPIN, true, false, {41, 0, 59}},
         {60, 40, IDC_SETTINGS_PUNG_SPIN, true, false, {59, 41, 0}},
         {30, 0, IDC_SETTINGS_KONG_SPIN, true, false, {29, 0, 71}},
-        {100, 0, IDC_SETTINGS_CHOW_SPIN, false, false, {99, 1, 0}},
         {40, 40, IDC_SETTINGS_PUNG_SPIN, true, true, {40, 41, 19}},  // the arrow key in the field
     };
     for (const auto& row : rows) {
