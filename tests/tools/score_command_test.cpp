@@ -108,8 +108,10 @@ TEST(ScoreCommand, JsonStaysValidUtf8WhateverTheInput)
     } rows[] = {
         {"caf\xc3\xa9 \xe2\x82\xac\xf0\x9f\x80\x84", "caf\xc3\xa9 \xe2\x82\xac\xf0\x9f\x80\x84"},
         {"x\xc0\x80", "x\\u00c0\\u0080"},                        // overlong
+        {"x\xe0\x80\xaf", "x\\u00e0\\u0080\\u00af"},             // overlong, three bytes
         {"x\xed\xa0\x80", "x\\u00ed\\u00a0\\u0080"},             // a surrogate
         {"x\xf4\x90\x80\x80", "x\\u00f4\\u0090\\u0080\\u0080"},  // above U+10FFFF
+        {"x\xf5\x80\x80\x80", "x\\u00f5\\u0080\\u0080\\u0080"},  // lead byte F5
         {"\xc3\xa9\xe2\x82", "\\u00c3\\u00a9\\u00e2\\u0082"},    // cut short
         {"\"\\\x01\x7f", "\\\"\\\\\\u0001\x7f"},
     };
