@@ -40,30 +40,31 @@ FanDetectors makeStubs(std::index_sequence<I...>)
 
 const FanDetectors stubs = makeStubs(std::make_index_sequence<FanCount>{});
 
-HandStructure reading;
-std::array<std::int32_t, FanCount> counts;
+class Driver : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        stubValues.fill(0);
+        stubCalls.fill(0);
+        pairRoutineAdds.fill(0);
+        pairRoutineCalls = 0;
+        pairRoutineCode = -1;
+        counts.fill(-7);
+        reading.setForm(Regular);
+    }
+    std::int32_t evaluate() { return evaluateFans(reading, counts.data(), stubs); }
+    std::int32_t count(FanId f) const { return counts[static_cast<std::size_t>(f - 1)]; }
+    void fire(FanId f, std::int32_t value = 1)
+    {
+        stubValues[static_cast<std::size_t>(f - 1)] = value;
+    }
 
-// No stub fires and nothing is recorded; the reading is a regular hand.
-void reset()
-{
-    stubValues.fill(0);
-    stubCalls.fill(0);
-    pairRoutineAdds.fill(0);
-    pairRoutineCalls = 0;
-    pairRoutineCode = -1;
-    reading.setForm(Regular);
-}
-std::int32_t evaluate()
-{
-    counts.fill(-7);
-    return evaluateFans(reading, counts.data(), stubs);
-}
-std::int32_t count(FanId f) { return counts[static_cast<std::size_t>(f - 1)]; }
-void fire(FanId f, std::int32_t value = 1) { stubValues[static_cast<std::size_t>(f - 1)] = value; }
+    HandStructure reading;
+    std::array<std::int32_t, FanCount> counts;
+};
 
-TEST(Driver, TwoOrThreeWaitFansCancelAndOneAloneCounts)
+TEST_F(Driver, TwoOrThreeWaitFansCancelAndOneAloneCounts)
 {
-    reset();
     fire(EdgeWait);
     fire(SingleWaiting);
     EXPECT_EQ(evaluate(), 8);
@@ -83,9 +84,8 @@ TEST(Driver, TwoOrThreeWaitFansCancelAndOneAloneCounts)
     EXPECT_EQ(count(ChickenHand), 0);
 }
 
-TEST(Driver, ACountedFanStopsTheFansItExcludesFromBeingTested)
+TEST_F(Driver, ACountedFanStopsTheFansItExcludesFromBeingTested)
 {
-    reset();
     fire(BigFourWinds);
     fire(BigThreeDragons);  // excluded by row 1
     fire(FourKongs);        // compatible with Big Four Winds
@@ -98,9 +98,8 @@ TEST(Driver, ACountedFanStopsTheFansItExcludesFromBeingTested)
     EXPECT_EQ(stubCalls[SelfDrawnFan - 1], 1);
 }
 
-TEST(Driver, PerOccurrenceFansMultiplyAndThreeChowFansCountOnce)
+TEST_F(Driver, PerOccurrenceFansMultiplyAndThreeChowFansCountOnce)
 {
-    reset();
     fire(TileHog, 2);
     fire(PureStraight, 3);  // a three-chow code, not a count
     EXPECT_EQ(evaluate(), 2 * 2 + 16);
@@ -109,9 +108,8 @@ TEST(Driver, PerOccurrenceFansMultiplyAndThreeChowFansCountOnce)
     EXPECT_EQ(pairRoutineCode, 3);
 }
 
-TEST(Driver, PairRoutineRunsOnceWithTheCodeOfTheCountedThreeChowFan)
+TEST_F(Driver, PairRoutineRunsOnceWithTheCodeOfTheCountedThreeChowFan)
 {
-    reset();
     fire(PureTripleChow, 4);
     pairRoutineAdds = {1, 1, 0, 0};  // even an excluded pair fan is taken as the routine says
     EXPECT_EQ(evaluate(), 24 + 2);
@@ -123,9 +121,8 @@ TEST(Driver, PairRoutineRunsOnceWithTheCodeOfTheCountedThreeChowFan)
     EXPECT_EQ(stubCalls[MixedShiftedChows - 1], 0);
 }
 
-TEST(Driver, PairRoutineIsSkippedWhenAllFourPairFansAreExcluded)
+TEST_F(Driver, PairRoutineIsSkippedWhenAllFourPairFansAreExcluded)
 {
-    reset();
     fire(PureTerminalChows);  // row 13 excludes 69-72
     pairRoutineAdds = {1, 0, 0, 0};
     EXPECT_EQ(evaluate(), 64);
@@ -133,9 +130,8 @@ TEST(Driver, PairRoutineIsSkippedWhenAllFourPairFansAreExcluded)
     EXPECT_EQ(count(PureDoubleChow), 0);
 }
 
-TEST(Driver, SevenPairsNeverReachRegularOnlyFans)
+TEST_F(Driver, SevenPairsNeverReachRegularOnlyFans)
 {
-    reset();
     reading.setForm(SevenPairs);
     stubValues.fill(1);
     pairRoutineAdds = {1, 1, 1, 1};
