@@ -170,7 +170,7 @@ private:
     // tile are the shape's own, those above see one tile more left.
     void markCompletions(int fives)
     {
-        const auto& off = detail::shapeOffsets.at;
+        const auto& off = detail::shapeOffsets;
         int left[10];
         left[0] = SuitTileLimit;
         for (int i = 0; i < 9; ++i)
@@ -178,15 +178,15 @@ private:
         int below[10];  // terms of ranks 0..i-1
         below[0] = 0;
         for (int i = 0; i < 9; ++i)
-            below[i + 1] = below[i] + (c_[i] <= 4 ? off[i][left[i]][c_[i]] : 0);
+            below[i + 1] = below[i] + (c_[i] <= 4 ? off(i, left[i], c_[i]) : 0);
         int above[10];  // terms of ranks i..8 with one tile more left
         above[9] = 0;
         for (int i = 8; i >= 1; --i)
-            above[i] = above[i + 1] + (c_[i] <= 4 ? off[i][left[i] + 1][c_[i]] : 0);
+            above[i] = above[i + 1] + (c_[i] <= 4 ? off(i, left[i] + 1, c_[i]) : 0);
         for (int i = 0; i < 9; ++i) {
             if (c_[i] == 0 || (fives > 0 && c_[i] != 5))
                 continue;
-            const int shorter = below[i] + off[i][left[i]][c_[i] - 1] + above[i + 1];
+            const int shorter = below[i] + off(i, left[i], c_[i] - 1) + above[i + 1];
             SuitShape& shape = t_.shapes[static_cast<std::size_t>(shorter)];
             shape = SuitShape{shape.bits() | std::uint32_t{1} << i};
         }

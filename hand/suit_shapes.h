@@ -14,34 +14,55 @@ inline constexpr int SuitTileLimit = 14;
 
 namespace detail {
 
-// Shapes of k counts 0..4 holding at most m tiles.
-constexpr int shapesWithin(int k, int m)
+using std::size_t;
+
+// Shapes of k counts 0..4 holding at most m tiles, for k = 0..9 and m = 0..14: counted by
+// adding one rank at a time, so that the table costs a few hundred steps to build.
+struct ShapesWithin {
+    std::array<std::array<std::int32_t, SuitTileLimit + 1>, 10> of{};
+
+    constexpr int operator()(int k, int m) const
+    {
+        return m < 0 ? 0 : of[static_cast<size_t>(k)][static_cast<size_t>(m)];
+    }
+};
+
+constexpr ShapesWithin makeShapesWithin()
 {
-    if (m < 0)
-        return 0;
-    if (k == 0)
-        return 1;
-    int n = 0;
-    for (int v = 0; v <= 4; ++v)
-        n += shapesWithin(k - 1, m - v);
-    return n;
+    ShapesWithin t;
+    t.of[0].fill(1);
+    for (size_t k = 1; k <= 9; ++k) {
+        for (size_t m = 0; m <= SuitTileLimit; ++m) {
+            for (size_t v = 0; v <= 4 && v <= m; ++v)
+                t.of[k][m] += t.of[k - 1][m - v];
+        }
+    }
+    return t;
 }
+
+inline constexpr ShapesWithin shapesWithin = makeShapesWithin();
 
 // Shapes sorting before those whose count at rank index i is v, given the same counts below i
 // and m tiles left for ranks i..8.
 struct ShapeOffsets {
     std::array<std::array<std::array<std::int32_t, 5>, SuitTileLimit + 1>, 9> at{};
+
+    constexpr int operator()(int i, int m, int v) const
+    {
+        return at[static_cast<size_t>(i)][static_cast<size_t>(m)][static_cast<size_t>(v)];
+    }
 };
 
 constexpr ShapeOffsets makeShapeOffsets()
 {
     ShapeOffsets o;
-    for (int i = 0; i < 9; ++i) {
-        for (int m = 0; m <= SuitTileLimit; ++m) {
+    for (size_t i = 0; i < 9; ++i) {
+        for (size_t m = 0; m <= SuitTileLimit; ++m) {
             int sum = 0;
-            for (int v = 0; v < 5; ++v) {
+            for (size_t v = 0; v < 5; ++v) {
                 o.at[i][m][v] = sum;
-                sum += shapesWithin(8 - i, m - v);
+                sum += shapesWithin(static_cast<int>(8 - i),
+                                    static_cast<int>(m) - static_cast<int>(v));
             }
         }
     }
@@ -58,33 +79,35 @@ struct HalfShapeTerms {
     std::array<std::array<std::int32_t, 625>, SuitTileLimit + 1> high{};
 };
 
+// The offsets of ranks first..first+count-1 whose counts are the base-5 digits of key, with
+// `left` tiles allowed.
+constexpr int offsetsOfDigits(int first, int count, int key, int left)
+{
+    int sum = 0;
+    for (int i = first; i < first + count; ++i, key /= 5) {
+        const int n = key % 5;
+        sum += n <= left ? shapeOffsets(i, left, n) : 0;
+        left = left > n ? left - n : 0;
+    }
+    return sum;
+}
+
 constexpr HalfShapeTerms makeHalfShapeTerms()
 {
     HalfShapeTerms t;
-    for (int key = 0; key < 3125; ++key) {
-        int left = SuitTileLimit, sum = 0;
-        for (int i = 0, k = key; i < 5; ++i, k /= 5) {
-            const int n = k % 5;
-            sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
-            left = left > n ? left - n : 0;
-        }
-        t.low[static_cast<std::size_t>(key)] = sum;
-    }
-    for (int start = 0; start <= SuitTileLimit; ++start) {
-        for (int key = 0; key < 625; ++key) {
-            int left = start, sum = 0;
-            for (int i = 5, k = key; i < 9; ++i, k /= 5) {
-                const int n = k % 5;
-                sum += n <= left ? shapeOffsets.at[i][left][n] : 0;
-                left = left > n ? left - n : 0;
-            }
-            t.high[static_cast<std::size_t>(start)][static_cast<std::size_t>(key)] = sum;
-        }
+    for (size_t key = 0; key < 3125; ++key)
+        t.low[key] = offsetsOfDigits(0, 5, static_cast<int>(key), SuitTileLimit);
+    for (size_t start = 0; start <= SuitTileLimit; ++start) {
+        for (size_t key = 0; key < 625; ++key)
+            t.high[start][key] =
+                offsetsOfDigits(5, 4, static_cast<int>(key), static_cast<int>(start));
     }
     return t;
 }
 
-inline constexpr HalfShapeTerms halfShapeTerms = makeHalfShapeTerms();
+// Built when the program starts rather than by the compiler: its tens of thousands of steps
+// pass some compilers' limits for constant evaluation. A plain constant keeps lookups unguarded.
+inline const HalfShapeTerms halfShapeTerms = makeHalfShapeTerms();
 
 }  // namespace detail
 
@@ -96,7 +119,7 @@ inline int suitShapeIndex(const int* ranks)
         const int n = ranks[i];
         if (n > 4 || n > left)
             return -1;
-        index += detail::shapeOffsets.at[i][left][n];
+        index += detail::shapeOffsets(i, left, n);
         left -= n;
     }
     return index;
