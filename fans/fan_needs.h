@@ -72,6 +72,13 @@ constexpr std::uint64_t classMask(TileClass c)
     return mask;
 }
 
+// The distinct tiles among a hand's 14 (bit t for tile t), and whether one of them is held
+// four times, not as a kong.
+struct TileFacts {
+    std::uint64_t kinds = 0;
+    bool fourOfAKind = false;
+};
+
 enum class Flag : std::uint8_t { None, LastTileInGame, LastTileOfKind, Replacement, Robbing };
 
 constexpr std::uint8_t sourceBit(WinSource w) { return static_cast<std::uint8_t>(1u << w); }
@@ -283,23 +290,48 @@ inline constexpr std::uint64_t suitBits[3] = {std::uint64_t{0x1FF} << Bamboo1,
                                               std::uint64_t{0x1FF} << Characters1,
                                               std::uint64_t{0x1FF} << Dots1};
 
-// Each distinct tile once: what holding it rules out and allows, and whether it is held four
-// times.
-inline FanSet ruledOutByTiles(const HandStructure& s, std::uint64_t held)
+// What holding a group's tiles rules out and allows, by the group's tiles held as bits: each
+// suit's nine ranks, then the seven honors. Four lookups instead of one per distinct tile.
+struct GroupFans {
+    FanSet out;
+    FanSet someAllowed;
+};
+inline constexpr int TileGroups = 4;
+constexpr TileId groupStart(int g) { return static_cast<TileId>(FirstTile + 9 * g); }
+
+inline constexpr std::array<std::array<GroupFans, 512>, TileGroups> heldGroupFans = [] {
+    std::array<std::array<GroupFans, 512>, TileGroups> groups{};
+    for (int g = 0; g < TileGroups; ++g) {
+        for (unsigned bits = 0; bits < 512; ++bits) {
+            GroupFans& fans = groups[static_cast<std::size_t>(g)][bits];
+            for (int i = 0; i < 9; ++i) {
+                const auto t = static_cast<std::size_t>(groupStart(g) + i);
+                if ((bits >> i & 1) == 0 || t > LastTile)
+                    continue;
+                fans.out.add(ruledOutFans.byHeldTile[t]);
+                fans.someAllowed.add(ruledOutFans.someTileAllowed[t]);
+            }
+        }
+    }
+    return groups;
+}();
+
+static_assert(groupStart(3) == East && heldGroupFans[3][1].out == ruledOutFans.byHeldTile[East]);
+
+inline FanSet ruledOutByTiles(const TileFacts& tiles)
 {
     const RuledOutFans& r = ruledOutFans;
     FanSet out, someAllowed;
-    bool four = false;
-    for (; held != 0; held &= held - 1) {
-        const auto t = static_cast<std::size_t>(std::countr_zero(held));
-        out.add(r.byHeldTile[t]);
-        someAllowed.add(r.someTileAllowed[t]);
-        four = four || s.tileCounts[t] == 4;
+    for (int g = 0; g < TileGroups; ++g) {
+        const GroupFans& fans =
+            heldGroupFans[static_cast<std::size_t>(g)][(tiles.kinds >> groupStart(g)) & 0x1FF];
+        out.add(fans.out);
+        someAllowed.add(fans.someAllowed);
     }
     FanSet unmet = r.needingSomeTile;
     unmet.remove(someAllowed);
     out.add(unmet);
-    if (!four)
+    if (!tiles.fourOfAKind)
         out.add(r.withoutFourOfAKind);
     return out;
 }
@@ -330,33 +362,56 @@ inline FanSet ruledOutByPungs(const HandStructure& s)
 
 }  // namespace detail
 
-// The fans a reading's facts leave possible: its tiles, its sets, its form, flags and waits.
-inline FanSet possibleFans(const HandStructure& s)
+// The distinct tiles among the hand's 14, found from its tiles.
+inline TileFacts tileFactsOf(const HandStructure& s)
+{
+    TileFacts facts;
+    for (int i = 0; i < s.tileCount; ++i) {
+        facts.kinds |= std::uint64_t{1} << s.tiles[i];
+        facts.fourOfAKind = facts.fourOfAKind || s.tileCounts[s.tiles[i]] == 4;
+    }
+    return facts;
+}
+
+// The fans the facts of the whole hand rule out, the same in each of its readings: its tiles,
+// flags, way of winning and waits.
+inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 {
     const RuledOutFans& r = ruledOutFans;
-    std::uint64_t held = 0;
-    for (int i = 0; i < s.tileCount; ++i)
-        held |= std::uint64_t{1} << s.tiles[i];
     int suits = 0;
     for (std::uint64_t bits : detail::suitBits)
-        suits += (held & bits) != 0 ? 1 : 0;
+        suits += (tiles.kinds & bits) != 0 ? 1 : 0;
     const unsigned flags = (s.lastTileInGame ? 1u : 0u) | (s.lastTileOfKind ? 2u : 0u) |
                            (s.replacementTile ? 4u : 0u) | (s.robbingTheKong ? 8u : 0u);
 
     FanSet out = r.always;
-    out.add(r.byChows[level(s.kindCounts[Chow])]);
-    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
-    out.add(r.byKongs[level(s.kindCounts[Kong])]);
     out.add(r.bySuits[static_cast<std::size_t>(suits)]);
-    out.add(r.byForm[static_cast<std::size_t>(s.form)]);
     out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
     out.add(r.byFlags[flags]);
-    out.add(detail::ruledOutByTiles(s, held));
-    out.add(detail::ruledOutByPungs(s));
+    out.add(detail::ruledOutByTiles(tiles));
     if (s.waitCount != 1)
         out.add(r.withSeveralWaits);
+    return out;
+}
+
+// The fans one reading's sets and form rule out.
+inline FanSet ruledOutByReading(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    FanSet out = r.byChows[level(s.kindCounts[Chow])];
+    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
+    out.add(r.byKongs[level(s.kindCounts[Kong])]);
+    out.add(r.byForm[static_cast<std::size_t>(s.form)]);
+    out.add(detail::ruledOutByPungs(s));
+    return out;
+}
+
+// The fans a reading's facts leave possible: its tiles, its sets, its form, flags and waits.
+inline FanSet possibleFans(const HandStructure& s)
+{
     FanSet possible = FanSet::all();
-    possible.remove(out);
+    possible.remove(ruledOutByHand(s, tileFactsOf(s)));
+    possible.remove(ruledOutByReading(s));
     return possible;
 }
 
