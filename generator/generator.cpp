@@ -268,12 +268,14 @@ bool drawFlag(bool allowed, double f) { return allowed && randomUnit() < f; }
 
 void drawSituationFlags(Hand& hand, double f)
 {
+    const Hand::SituationChoices choices = hand.situationChoices();
     const bool lastInGame = drawFlag(true, f);
     // All four copies in sight and the winning tile not from the concealed part: it must have
     // been the last of its kind.
-    const bool lastOfKind = hand.forcesLastTileOfKind() || drawFlag(hand.allowsLastTileOfKind(), f);
-    const bool replacement = drawFlag(hand.allowsReplacementTile(), f);
-    const bool robbing = drawFlag(hand.allowsRobbingTheKong(), f);
+    const bool lastOfKind =
+        choices.forcesLastTileOfKind || drawFlag(choices.allowsLastTileOfKind, f);
+    const bool replacement = drawFlag(choices.allowsReplacementTile, f);
+    const bool robbing = drawFlag(choices.allowsRobbingTheKong, f);
     hand.setFlags(lastInGame, lastOfKind, replacement, robbing);
 }
 

@@ -79,6 +79,14 @@ struct Hand {
     WinSource getWinSource() const { return winSource; }
 
     // Which situation controls make sense for this hand.
+    struct SituationChoices {
+        bool allowsLastTileOfKind = false;
+        bool forcesLastTileOfKind = false;
+        bool allowsReplacementTile = false;
+        bool allowsRobbingTheKong = false;
+    };
+    // All four at once, the winning tile's copies counted once.
+    SituationChoices situationChoices() const;
     bool allowsLastTileOfKind() const;
     bool forcesLastTileOfKind() const;
     bool allowsReplacementTile() const;
@@ -88,6 +96,7 @@ struct Hand {
 protected:
     void appendTile(TileId tile) { tiles[tileCount++] = tile; }
     bool removeTileEntry(TileId tile);
+    int countSetUses(TileId tile) const;  // copies in the declared sets
     bool winningTileIsConcealedCopy() const { return countConcealed(winningTile) > 0; }
 };
 
