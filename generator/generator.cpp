@@ -304,12 +304,7 @@ void generateHand(Hand& hand, const GeneratorSettings& settings)
         drawRegularHand(hand, drawn, settings);
 
     // 3. The winning tile always comes from the concealed part, never from a declared set.
-    for (int i = 0; i < drawn.count; ++i) {
-        if (i == drawn.winningIndex)
-            hand.setWinningTile(drawn.tiles[i]);
-        else
-            hand.addConcealedTile(drawn.tiles[i]);
-    }
+    hand.addDrawnTiles(drawn.tiles, drawn.count, drawn.winningIndex);
 
     // 4. The melded share also sets the share of discard wins.
     hand.setWinSource(randomUnit() > settings.meldedProbability() ? SelfDrawn : Discard);

@@ -77,7 +77,7 @@ bool ReadingStream::start(const Hand& hand, const HeldTiles& held, int waitCount
     for (int suit = 0; suit < 3; ++suit) {
         const SuitShape shape = held.shapes[suit];
         splits = splits && shape.splits();
-        pairs += held.suitSums[suit] % 3 == 2 ? 1 : 0;
+        pairs += residueOf(held.suitSums[suit]) == 2 ? 1 : 0;
         first_[suit] = current_[suit] = shape.splits() ? shape.firstSplit() : nullptr;
     }
     honorPungCount_ = 0;
