@@ -6,6 +6,7 @@
 #include "fans/fan_id.h"
 #include "fans/fan_set.h"
 #include "hand/hand_structure.h"
+#include "hand/shape_tables.h"
 
 #include <array>
 #include <bit>
@@ -102,6 +103,13 @@ struct FanNeeds {
     int concealedPungs = 0;
     int concealedKongs = 0;
     std::uint8_t sources = AnySource;  // the ways of winning it allows, by sourceBit
+    bool knittedRow = false;           // the tiles hold a whole knitted row
+    int minSuits = 0;                  // at least this many suits among the tiles
+    // Read from the four sets of a regular reading, as the rules read them:
+    int pungsOfOneRank = 0;  // suited pungs and kongs of one rank
+    int meldedKongs = 0;
+    bool noneOpen = false;       // every set concealed or the winning one
+    bool noneConcealed = false;  // no set concealed
 };
 
 constexpr FanNeeds fanNeeds(int f)
@@ -137,9 +145,10 @@ constexpr FanNeeds fanNeeds(int f)
     case ThreeSuitedTerminalChows: return {.chows = 4};
     case PureShiftedChows: return {.chows = 3};
     case AllFives: return {.allTilesIn = C::NearFives, .someTileIn = C::Fives};
-    case TriplePung: return {.pungs = 3, .suitedPungs = 3};
+    case TriplePung: return {.pungs = 3, .suitedPungs = 3, .pungsOfOneRank = 3};
     case ThreeConcealedPungs: return {.pungs = 3, .concealedPungs = 3};
     case LesserHonorsKnittedFan: return {.form = Special};
+    case KnittedStraight: return {.knittedRow = true};
     case UpperFour: return {.allTilesIn = C::UpperFour};
     case LowerFour: return {.allTilesIn = C::LowerFour};
     case BigThreeWinds: return {.pungs = 3, .somePungIn = C::Winds};
@@ -155,7 +164,7 @@ constexpr FanNeeds fanNeeds(int f)
     case TwoConcealedKongs: return {.kongs = 2, .concealedKongs = 2};
     case AllPungs: return {.pungs = 4};
     case MixedShiftedChows: return {.chows = 3};
-    case AllTypes: return {.someTileIn = C::Winds};
+    case AllTypes: return {.someTileIn = C::Winds, .minSuits = 3};
     case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons};
     case TwoMeldedKongs: return {.kongs = 2};
     case LastTileFan: return {.flag = Flag::LastTileOfKind};
@@ -163,7 +172,7 @@ constexpr FanNeeds fanNeeds(int f)
     case PrevalentWind: return {.pungs = 1, .somePungIn = C::Winds};
     case SeatWind: return {.pungs = 1, .somePungIn = C::Winds};
     case AllChows: return {.chows = 4};
-    case DoublePung: return {.pungs = 2, .suitedPungs = 2};
+    case DoublePung: return {.pungs = 2, .suitedPungs = 2, .pungsOfOneRank = 2};
     case TwoConcealedPungs: return {.pungs = 2, .concealedPungs = 2};
     case ConcealedKongFan: return {.kongs = 1, .concealedKongs = 1};
     case AllSimples: return {.allTilesIn = C::Simples};
@@ -172,7 +181,7 @@ constexpr FanNeeds fanNeeds(int f)
     case ShortStraight: return {.chows = 2};
     case TwoTerminalChows: return {.chows = 2};
     case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrHonors};
-    case MeldedKongFan: return {.kongs = 1};
+    case MeldedKongFan: return {.kongs = 1, .meldedKongs = 1};
     case EdgeWait: return {.singleWait = true};
     case ClosedWait: return {.singleWait = true};
     case SingleWaiting: return {.singleWait = true};
@@ -183,9 +192,9 @@ constexpr FanNeeds fanNeeds(int f)
     case NoHonors: return {.allTilesIn = C::Suited};
     case OutsideHand: return {.allTilesIn = C::OutsideRanks};
     case TileHog: return {.fourOfAKind = true};
-    case MeldedHand: return {.sources = sourceBit(Discard)};
-    case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard)};
-    case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn)};
+    case MeldedHand: return {.sources = sourceBit(Discard), .noneConcealed = true};
+    case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard), .noneOpen = true};
+    case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn), .noneOpen = true};
     case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn)};
     case FlowerTiles: return {.never = true};
     default: return {};
@@ -208,6 +217,12 @@ struct RuledOutFans {
     std::array<FanSet, TileCodes> byHeldTile;  // holding the tile puts it outside their class
     std::array<FanSet, TileCodes> someTileAllowed;  // holding the tile meets their need
     std::array<FanSet, TileCodes> somePungAllowed;  // a pung of the tile meets their need
+    std::array<FanSet, 4> byFewSuits;               // by the suits among the tiles, 0..3
+    std::array<FanSet, 5> byPungsOfOneRank;         // by the most suited pungs of one rank, 0..4
+    std::array<FanSet, 5> byMeldedKongs;
+    FanSet withoutKnittedRow;
+    FanSet withOpenSets;
+    FanSet withConcealedSets;
     FanSet needingSomeTile;
     FanSet needingSomePung;
     FanSet withoutFourOfAKind;
@@ -266,6 +281,16 @@ inline constexpr RuledOutFans ruledOutFans = [] {
             if ((flags & needed) != needed)
                 r.byFlags[flags].add(f);
         }
+        addByLevel(r.byPungsOfOneRank, n.pungsOfOneRank, f);
+        addByLevel(r.byMeldedKongs, n.meldedKongs, f);
+        for (int suits = 0; suits < n.minSuits; ++suits)
+            r.byFewSuits[static_cast<std::size_t>(suits)].add(f);
+        if (n.knittedRow)
+            r.withoutKnittedRow.add(f);
+        if (n.noneOpen)
+            r.withOpenSets.add(f);
+        if (n.noneConcealed)
+            r.withConcealedSets.add(f);
         addByTile(r, n, f);
         if (n.fourOfAKind)
             r.withoutFourOfAKind.add(f);
@@ -285,6 +310,24 @@ static_assert(classMask(TileClass::Fives) ==
               ((std::uint64_t{1} << 5) | (std::uint64_t{1} << 14) | (std::uint64_t{1} << 23)));
 
 namespace detail {
+
+inline constexpr std::array<std::uint64_t, KnittedRowCount> knittedRowMasks = [] {
+    std::array<std::uint64_t, KnittedRowCount> masks{};
+    for (std::size_t r = 0; r < masks.size(); ++r) {
+        for (TileId t : knittedRows[r])
+            masks[r] |= std::uint64_t{1} << t;
+    }
+    return masks;
+}();
+
+inline bool holdsKnittedRow(std::uint64_t held)
+{
+    for (std::uint64_t row : knittedRowMasks) {
+        if ((held & row) == row)
+            return true;
+    }
+    return false;
+}
 
 inline constexpr std::uint64_t suitBits[3] = {std::uint64_t{0x1FF} << Bamboo1,
                                               std::uint64_t{0x1FF} << Characters1,
@@ -386,6 +429,9 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 
     FanSet out = r.always;
     out.add(r.bySuits[static_cast<std::size_t>(suits)]);
+    out.add(r.byFewSuits[static_cast<std::size_t>(suits)]);
+    if (!detail::holdsKnittedRow(tiles.kinds))
+        out.add(r.withoutKnittedRow);
     out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
     out.add(r.byFlags[flags]);
     out.add(detail::ruledOutByTiles(tiles));
@@ -393,6 +439,41 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
         out.add(r.withSeveralWaits);
     return out;
 }
+
+namespace detail {
+
+// What the four sets of a regular reading rule out, read set by set as the rules read them:
+// sets left open or concealed, melded kongs, suited pungs sharing a rank (a 3-bit count per
+// rank, so that one test finds any rank held in two or three suits).
+inline FanSet ruledOutBySets(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    if (s.form != Regular)
+        return {};
+    int open = 0, concealed = 0, meldedKongs = 0;
+    std::uint32_t byRank = 0;
+    for (int i = 0; i < 4; ++i) {
+        const SetKind kind = s.setKinds[i];
+        const TileId t = s.setTiles[i];
+        open += s.setConcealed[i] == 0 && s.winningSet != i ? 1 : 0;
+        concealed += s.setConcealed[i] != 0 ? 1 : 0;
+        meldedKongs += kind == Kong && s.setConcealed[i] == 0 ? 1 : 0;
+        if ((kind == Pung || kind == Kong) && isSuited(t))
+            byRank += std::uint32_t{1} << (3 * rankOf(t));
+    }
+    constexpr std::uint32_t lowBits = 01111111111;  // bit 0 of each rank's count
+    const bool three = (((byRank >> 2) | (byRank >> 1 & byRank)) & lowBits) != 0;
+    const bool two = three || ((byRank >> 1) & lowBits) != 0;
+    FanSet out = r.byPungsOfOneRank[three ? 3 : two ? 2 : 1];
+    out.add(r.byMeldedKongs[level(meldedKongs)]);
+    if (open > 0)
+        out.add(r.withOpenSets);
+    if (concealed > 0)
+        out.add(r.withConcealedSets);
+    return out;
+}
+
+}  // namespace detail
 
 // The fans one reading's sets and form rule out.
 inline FanSet ruledOutByReading(const HandStructure& s)
@@ -403,6 +484,7 @@ inline FanSet ruledOutByReading(const HandStructure& s)
     out.add(r.byKongs[level(s.kindCounts[Kong])]);
     out.add(r.byForm[static_cast<std::size_t>(s.form)]);
     out.add(detail::ruledOutByPungs(s));
+    out.add(detail::ruledOutBySets(s));
     return out;
 }
 
