@@ -201,31 +201,32 @@ private:
         markCompletions(fives);
     }
 
-    // Numbers every shape one tile short at once: the terms of the ranks below the removed
-    // tile are the shape's own, those above see one tile more left.
+    // Numbers every shape one tile short from the halves heldSuitShapeIndex reads: a tile less
+    // at rank i takes 5^i off its half's key, and one below rank 6 leaves the ranks above one
+    // tile more. A count of 5 is only ever the one taken from.
     void markCompletions(int fives)
     {
-        const auto& off = detail::shapeOffsets.at;
-        int left[10];
-        left[0] = SuitTileLimit;
-        for (int i = 0; i < 9; ++i)
-            left[i + 1] = left[i] - c_[i];
-        int below[10];  // terms of ranks 0..i-1
-        below[0] = 0;
-        for (int i = 0; i < 9; ++i)
-            below[i + 1] = below[i] + (c_[i] <= 4 ? off[i][left[i]][c_[i]] : 0);
-        int above[10];  // terms of ranks i..8 with one tile more left
-        above[9] = 0;
-        for (int i = 8; i >= 1; --i)
-            above[i] = above[i + 1] + (c_[i] <= 4 ? off[i][left[i] + 1][c_[i]] : 0);
-        for (int i = 0; i < 9; ++i) {
+        const auto& terms = detail::halfShapeTerms;
+        int low = 0, high = 0, lowTiles = 0;
+        for (int i = 4; i >= 0; --i) {
+            low = 5 * low + c_[i];
+            lowTiles += c_[i];
+        }
+        for (int i = 8; i >= 5; --i)
+            high = 5 * high + c_[i];
+        const int left = SuitTileLimit - lowTiles;
+        for (int i = 0, power = 1; i < 9; ++i, power = i == 5 ? 1 : 5 * power) {
             if (c_[i] == 0 || (fives > 0 && c_[i] != 5))
                 continue;
-            const int shorter = below[i] + off[i][left[i]][c_[i] - 1] + above[i + 1];
-            SuitShape& shape = t_.shapes[static_cast<std::size_t>(shorter)];
+            const int shorter =
+                i < 5 ? terms.low[at(low - power)] + terms.high[at(left + 1)][at(high)]
+                      : terms.low[at(low)] + terms.high[at(left)][at(high - power)];
+            SuitShape& shape = t_.shapes[at(shorter)];
             shape = SuitShape{shape.bits() | std::uint32_t{1} << i};
         }
     }
+
+    static std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
     Table& t_;
     std::vector<std::uint8_t> met_;
