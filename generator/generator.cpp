@@ -192,13 +192,30 @@ void drawSpecialHand(DrawnTiles& drawn)
 
 // ---- Regular hands: four sets and a pair, each tile taken from the stock. ----
 
-// One of the tiles of the mask, drawn uniformly in ascending order. Never empty: at most 16
-// tiles are used before any draw.
+// Bits set in each byte value.
+constexpr std::array<std::uint8_t, 256> byteBits = [] {
+    std::array<std::uint8_t, 256> bits{};
+    for (std::size_t b = 0; b < bits.size(); ++b)
+        bits[b] = static_cast<std::uint8_t>(bitCount(b));
+    return bits;
+}();
+
+// One of the tiles of the mask, drawn uniformly in ascending order: whole bytes of the mask
+// are skipped by their bit counts, then single bits. Never empty: at most 16 tiles are used
+// before any draw.
 TileId drawCandidate(std::uint64_t eligible)
 {
-    for (int skip = randomBelow(bitCount(eligible)); skip > 0; --skip)
+    int skip = randomBelow(bitCount(eligible));
+    TileId first = 0;
+    for (int inByte = byteBits[eligible & 0xFF]; skip >= inByte;
+         inByte = byteBits[eligible & 0xFF]) {
+        skip -= inByte;
+        eligible >>= 8;
+        first += 8;
+    }
+    for (; skip > 0; --skip)
         eligible &= eligible - 1;
-    return std::countr_zero(eligible);
+    return first + std::countr_zero(eligible);
 }
 
 void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
