@@ -146,9 +146,22 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
 // out would return 0, so skipping it changes no count and no exclusion.
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts)
 {
+    return evaluateFans(s, fanCounts, ruledOutByHand(s, tileFactsOf(s)));
+}
+
+FanSet fansRuledOutByHand(const HandStructure& s, const TileFacts& tiles)
+{
+    return ruledOutByHand(s, tiles);
+}
+
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
+                          const FanSet& handRuledOut)
+{
     if (s.form == NoForm)
         return 0;
-    FanSet pending = possibleFans(s);
+    FanSet pending = FanSet::all();
+    pending.remove(handRuledOut);
+    pending.remove(ruledOutByReading(s));
     if (s.form != Regular)
         pending.remove(regularOnlyFans);
     return scoreFans(s, fanCounts, tableDetectors, pending);

@@ -1,6 +1,7 @@
 // Scores one reading: the fan rules in FanId order, exclusions applied as fans are counted.
 #pragma once
 
+#include "fans/fan_set.h"
 #include "fans/fan_table.h"
 #include "hand/hand_structure.h"
 
@@ -26,5 +27,14 @@ struct FanDetectors {
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts);
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
                           const FanDetectors& detectors);
+
+struct TileFacts;
+
+// The fans the facts of a whole hand rule out, weighed once for all its readings.
+FanSet fansRuledOutByHand(const HandStructure& s, const TileFacts& tiles);
+
+// The same as evaluateFans(s, fanCounts) for a reading of a hand whose facts were weighed.
+std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
+                          const FanSet& handRuledOut);
 
 }  // namespace fanwright

@@ -6,6 +6,7 @@
 #include "fans/fan_id.h"
 #include "fans/fan_set.h"
 #include "hand/hand_structure.h"
+#include "hand/shape_tables.h"
 
 #include <array>
 #include <bit>
@@ -72,6 +73,13 @@ constexpr std::uint64_t classMask(TileClass c)
     return mask;
 }
 
+// The distinct tiles among a hand's 14 (bit t for tile t), and whether one of them is held
+// four times, not as a kong.
+struct TileFacts {
+    std::uint64_t kinds = 0;
+    bool fourOfAKind = false;
+};
+
 enum class Flag : std::uint8_t { None, LastTileInGame, LastTileOfKind, Replacement, Robbing };
 
 constexpr std::uint8_t sourceBit(WinSource w) { return static_cast<std::uint8_t>(1u << w); }
@@ -95,6 +103,13 @@ struct FanNeeds {
     int concealedPungs = 0;
     int concealedKongs = 0;
     std::uint8_t sources = AnySource;  // the ways of winning it allows, by sourceBit
+    bool knittedRow = false;           // the tiles hold a whole knitted row
+    int minSuits = 0;                  // at least this many suits among the tiles
+    // Read from the four sets of a regular reading, as the rules read them:
+    int pungsOfOneRank = 0;  // suited pungs and kongs of one rank
+    int meldedKongs = 0;
+    bool noneOpen = false;       // every set concealed or the winning one
+    bool noneConcealed = false;  // no set concealed
 };
 
 constexpr FanNeeds fanNeeds(int f)
@@ -130,9 +145,10 @@ constexpr FanNeeds fanNeeds(int f)
     case ThreeSuitedTerminalChows: return {.chows = 4};
     case PureShiftedChows: return {.chows = 3};
     case AllFives: return {.allTilesIn = C::NearFives, .someTileIn = C::Fives};
-    case TriplePung: return {.pungs = 3, .suitedPungs = 3};
+    case TriplePung: return {.pungs = 3, .suitedPungs = 3, .pungsOfOneRank = 3};
     case ThreeConcealedPungs: return {.pungs = 3, .concealedPungs = 3};
     case LesserHonorsKnittedFan: return {.form = Special};
+    case KnittedStraight: return {.knittedRow = true};
     case UpperFour: return {.allTilesIn = C::UpperFour};
     case LowerFour: return {.allTilesIn = C::LowerFour};
     case BigThreeWinds: return {.pungs = 3, .somePungIn = C::Winds};
@@ -148,7 +164,7 @@ constexpr FanNeeds fanNeeds(int f)
     case TwoConcealedKongs: return {.kongs = 2, .concealedKongs = 2};
     case AllPungs: return {.pungs = 4};
     case MixedShiftedChows: return {.chows = 3};
-    case AllTypes: return {.someTileIn = C::Winds};
+    case AllTypes: return {.someTileIn = C::Winds, .minSuits = 3};
     case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons};
     case TwoMeldedKongs: return {.kongs = 2};
     case LastTileFan: return {.flag = Flag::LastTileOfKind};
@@ -156,7 +172,7 @@ constexpr FanNeeds fanNeeds(int f)
     case PrevalentWind: return {.pungs = 1, .somePungIn = C::Winds};
     case SeatWind: return {.pungs = 1, .somePungIn = C::Winds};
     case AllChows: return {.chows = 4};
-    case DoublePung: return {.pungs = 2, .suitedPungs = 2};
+    case DoublePung: return {.pungs = 2, .suitedPungs = 2, .pungsOfOneRank = 2};
     case TwoConcealedPungs: return {.pungs = 2, .concealedPungs = 2};
     case ConcealedKongFan: return {.kongs = 1, .concealedKongs = 1};
     case AllSimples: return {.allTilesIn = C::Simples};
@@ -165,7 +181,7 @@ constexpr FanNeeds fanNeeds(int f)
     case ShortStraight: return {.chows = 2};
     case TwoTerminalChows: return {.chows = 2};
     case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrHonors};
-    case MeldedKongFan: return {.kongs = 1};
+    case MeldedKongFan: return {.kongs = 1, .meldedKongs = 1};
     case EdgeWait: return {.singleWait = true};
     case ClosedWait: return {.singleWait = true};
     case SingleWaiting: return {.singleWait = true};
@@ -176,9 +192,9 @@ constexpr FanNeeds fanNeeds(int f)
     case NoHonors: return {.allTilesIn = C::Suited};
     case OutsideHand: return {.allTilesIn = C::OutsideRanks};
     case TileHog: return {.fourOfAKind = true};
-    case MeldedHand: return {.sources = sourceBit(Discard)};
-    case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard)};
-    case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn)};
+    case MeldedHand: return {.sources = sourceBit(Discard), .noneConcealed = true};
+    case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard), .noneOpen = true};
+    case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn), .noneOpen = true};
     case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn)};
     case FlowerTiles: return {.never = true};
     default: return {};
@@ -201,6 +217,12 @@ struct RuledOutFans {
     std::array<FanSet, TileCodes> byHeldTile;  // holding the tile puts it outside their class
     std::array<FanSet, TileCodes> someTileAllowed;  // holding the tile meets their need
     std::array<FanSet, TileCodes> somePungAllowed;  // a pung of the tile meets their need
+    std::array<FanSet, 4> byFewSuits;               // by the suits among the tiles, 0..3
+    std::array<FanSet, 5> byPungsOfOneRank;         // by the most suited pungs of one rank, 0..4
+    std::array<FanSet, 5> byMeldedKongs;
+    FanSet withoutKnittedRow;
+    FanSet withOpenSets;
+    FanSet withConcealedSets;
     FanSet needingSomeTile;
     FanSet needingSomePung;
     FanSet withoutFourOfAKind;
@@ -259,6 +281,16 @@ inline constexpr RuledOutFans ruledOutFans = [] {
             if ((flags & needed) != needed)
                 r.byFlags[flags].add(f);
         }
+        addByLevel(r.byPungsOfOneRank, n.pungsOfOneRank, f);
+        addByLevel(r.byMeldedKongs, n.meldedKongs, f);
+        for (int suits = 0; suits < n.minSuits; ++suits)
+            r.byFewSuits[static_cast<std::size_t>(suits)].add(f);
+        if (n.knittedRow)
+            r.withoutKnittedRow.add(f);
+        if (n.noneOpen)
+            r.withOpenSets.add(f);
+        if (n.noneConcealed)
+            r.withConcealedSets.add(f);
         addByTile(r, n, f);
         if (n.fourOfAKind)
             r.withoutFourOfAKind.add(f);
@@ -279,27 +311,70 @@ static_assert(classMask(TileClass::Fives) ==
 
 namespace detail {
 
+inline constexpr std::array<std::uint64_t, KnittedRowCount> knittedRowMasks = [] {
+    std::array<std::uint64_t, KnittedRowCount> masks{};
+    for (std::size_t r = 0; r < masks.size(); ++r) {
+        for (TileId t : knittedRows[r])
+            masks[r] |= std::uint64_t{1} << t;
+    }
+    return masks;
+}();
+
+inline bool holdsKnittedRow(std::uint64_t held)
+{
+    for (std::uint64_t row : knittedRowMasks) {
+        if ((held & row) == row)
+            return true;
+    }
+    return false;
+}
+
 inline constexpr std::uint64_t suitBits[3] = {std::uint64_t{0x1FF} << Bamboo1,
                                               std::uint64_t{0x1FF} << Characters1,
                                               std::uint64_t{0x1FF} << Dots1};
 
-// Each distinct tile once: what holding it rules out and allows, and whether it is held four
-// times.
-inline FanSet ruledOutByTiles(const HandStructure& s, std::uint64_t held)
+// What holding a group's tiles rules out and allows, by the group's tiles held as bits: each
+// suit's nine ranks, then the seven honors. Four lookups instead of one per distinct tile.
+struct GroupFans {
+    FanSet out;
+    FanSet someAllowed;
+};
+inline constexpr int TileGroups = 4;
+constexpr TileId groupStart(int g) { return static_cast<TileId>(FirstTile + 9 * g); }
+
+inline constexpr std::array<std::array<GroupFans, 512>, TileGroups> heldGroupFans = [] {
+    std::array<std::array<GroupFans, 512>, TileGroups> groups{};
+    for (int g = 0; g < TileGroups; ++g) {
+        for (unsigned bits = 0; bits < 512; ++bits) {
+            GroupFans& fans = groups[static_cast<std::size_t>(g)][bits];
+            for (int i = 0; i < 9; ++i) {
+                const auto t = static_cast<std::size_t>(groupStart(g) + i);
+                if ((bits >> i & 1) == 0 || t > LastTile)
+                    continue;
+                fans.out.add(ruledOutFans.byHeldTile[t]);
+                fans.someAllowed.add(ruledOutFans.someTileAllowed[t]);
+            }
+        }
+    }
+    return groups;
+}();
+
+static_assert(groupStart(3) == East && heldGroupFans[3][1].out == ruledOutFans.byHeldTile[East]);
+
+inline FanSet ruledOutByTiles(const TileFacts& tiles)
 {
     const RuledOutFans& r = ruledOutFans;
     FanSet out, someAllowed;
-    bool four = false;
-    for (; held != 0; held &= held - 1) {
-        const auto t = static_cast<std::size_t>(std::countr_zero(held));
-        out.add(r.byHeldTile[t]);
-        someAllowed.add(r.someTileAllowed[t]);
-        four = four || s.tileCounts[t] == 4;
+    for (int g = 0; g < TileGroups; ++g) {
+        const GroupFans& fans =
+            heldGroupFans[static_cast<std::size_t>(g)][(tiles.kinds >> groupStart(g)) & 0x1FF];
+        out.add(fans.out);
+        someAllowed.add(fans.someAllowed);
     }
     FanSet unmet = r.needingSomeTile;
     unmet.remove(someAllowed);
     out.add(unmet);
-    if (!four)
+    if (!tiles.fourOfAKind)
         out.add(r.withoutFourOfAKind);
     return out;
 }
@@ -330,33 +405,95 @@ inline FanSet ruledOutByPungs(const HandStructure& s)
 
 }  // namespace detail
 
-// The fans a reading's facts leave possible: its tiles, its sets, its form, flags and waits.
-inline FanSet possibleFans(const HandStructure& s)
+// The distinct tiles among the hand's 14, found from its tiles.
+inline TileFacts tileFactsOf(const HandStructure& s)
+{
+    TileFacts facts;
+    for (int i = 0; i < s.tileCount; ++i) {
+        facts.kinds |= std::uint64_t{1} << s.tiles[i];
+        facts.fourOfAKind = facts.fourOfAKind || s.tileCounts[s.tiles[i]] == 4;
+    }
+    return facts;
+}
+
+// The fans the facts of the whole hand rule out, the same in each of its readings: its tiles,
+// flags, way of winning and waits.
+inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 {
     const RuledOutFans& r = ruledOutFans;
-    std::uint64_t held = 0;
-    for (int i = 0; i < s.tileCount; ++i)
-        held |= std::uint64_t{1} << s.tiles[i];
     int suits = 0;
     for (std::uint64_t bits : detail::suitBits)
-        suits += (held & bits) != 0 ? 1 : 0;
+        suits += (tiles.kinds & bits) != 0 ? 1 : 0;
     const unsigned flags = (s.lastTileInGame ? 1u : 0u) | (s.lastTileOfKind ? 2u : 0u) |
                            (s.replacementTile ? 4u : 0u) | (s.robbingTheKong ? 8u : 0u);
 
     FanSet out = r.always;
-    out.add(r.byChows[level(s.kindCounts[Chow])]);
-    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
-    out.add(r.byKongs[level(s.kindCounts[Kong])]);
     out.add(r.bySuits[static_cast<std::size_t>(suits)]);
-    out.add(r.byForm[static_cast<std::size_t>(s.form)]);
+    out.add(r.byFewSuits[static_cast<std::size_t>(suits)]);
+    if (!detail::holdsKnittedRow(tiles.kinds))
+        out.add(r.withoutKnittedRow);
     out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
     out.add(r.byFlags[flags]);
-    out.add(detail::ruledOutByTiles(s, held));
-    out.add(detail::ruledOutByPungs(s));
+    out.add(detail::ruledOutByTiles(tiles));
     if (s.waitCount != 1)
         out.add(r.withSeveralWaits);
+    return out;
+}
+
+namespace detail {
+
+// What the four sets of a regular reading rule out, read set by set as the rules read them:
+// sets left open or concealed, melded kongs, suited pungs sharing a rank (a 3-bit count per
+// rank, so that one test finds any rank held in two or three suits).
+inline FanSet ruledOutBySets(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    if (s.form != Regular)
+        return {};
+    int open = 0, concealed = 0, meldedKongs = 0;
+    std::uint32_t byRank = 0;
+    for (int i = 0; i < 4; ++i) {
+        const SetKind kind = s.setKinds[i];
+        const TileId t = s.setTiles[i];
+        open += s.setConcealed[i] == 0 && s.winningSet != i ? 1 : 0;
+        concealed += s.setConcealed[i] != 0 ? 1 : 0;
+        meldedKongs += kind == Kong && s.setConcealed[i] == 0 ? 1 : 0;
+        if ((kind == Pung || kind == Kong) && isSuited(t))
+            byRank += std::uint32_t{1} << (3 * rankOf(t));
+    }
+    constexpr std::uint32_t lowBits = 01111111111;  // bit 0 of each rank's count
+    const bool three = (((byRank >> 2) | (byRank >> 1 & byRank)) & lowBits) != 0;
+    const bool two = three || ((byRank >> 1) & lowBits) != 0;
+    FanSet out = r.byPungsOfOneRank[three ? 3 : two ? 2 : 1];
+    out.add(r.byMeldedKongs[level(meldedKongs)]);
+    if (open > 0)
+        out.add(r.withOpenSets);
+    if (concealed > 0)
+        out.add(r.withConcealedSets);
+    return out;
+}
+
+}  // namespace detail
+
+// The fans one reading's sets and form rule out.
+inline FanSet ruledOutByReading(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    FanSet out = r.byChows[level(s.kindCounts[Chow])];
+    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
+    out.add(r.byKongs[level(s.kindCounts[Kong])]);
+    out.add(r.byForm[static_cast<std::size_t>(s.form)]);
+    out.add(detail::ruledOutByPungs(s));
+    out.add(detail::ruledOutBySets(s));
+    return out;
+}
+
+// The fans a reading's facts leave possible: its tiles, its sets, its form, flags and waits.
+inline FanSet possibleFans(const HandStructure& s)
+{
     FanSet possible = FanSet::all();
-    possible.remove(out);
+    possible.remove(ruledOutByHand(s, tileFactsOf(s)));
+    possible.remove(ruledOutByReading(s));
     return possible;
 }
 

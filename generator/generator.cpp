@@ -192,13 +192,30 @@ void drawSpecialHand(DrawnTiles& drawn)
 
 // ---- Regular hands: four sets and a pair, each tile taken from the stock. ----
 
-// One of the tiles of the mask, drawn uniformly in ascending order. Never empty: at most 16
-// tiles are used before any draw.
+// Bits set in each byte value.
+constexpr std::array<std::uint8_t, 256> byteBits = [] {
+    std::array<std::uint8_t, 256> bits{};
+    for (std::size_t b = 0; b < bits.size(); ++b)
+        bits[b] = static_cast<std::uint8_t>(bitCount(b));
+    return bits;
+}();
+
+// One of the tiles of the mask, drawn uniformly in ascending order: whole bytes of the mask
+// are skipped by their bit counts, then single bits. Never empty: at most 16 tiles are used
+// before any draw.
 TileId drawCandidate(std::uint64_t eligible)
 {
-    for (int skip = randomBelow(bitCount(eligible)); skip > 0; --skip)
+    int skip = randomBelow(bitCount(eligible));
+    TileId first = 0;
+    for (int inByte = byteBits[eligible & 0xFF]; skip >= inByte;
+         inByte = byteBits[eligible & 0xFF]) {
+        skip -= inByte;
+        eligible >>= 8;
+        first += 8;
+    }
+    for (; skip > 0; --skip)
         eligible &= eligible - 1;
-    return std::countr_zero(eligible);
+    return first + std::countr_zero(eligible);
 }
 
 void drawChow(Hand& hand, DrawnTiles& drawn, TileStock& stock, bool concealed)
@@ -268,12 +285,14 @@ bool drawFlag(bool allowed, double f) { return allowed && randomUnit() < f; }
 
 void drawSituationFlags(Hand& hand, double f)
 {
+    const Hand::SituationChoices choices = hand.situationChoices();
     const bool lastInGame = drawFlag(true, f);
     // All four copies in sight and the winning tile not from the concealed part: it must have
     // been the last of its kind.
-    const bool lastOfKind = hand.forcesLastTileOfKind() || drawFlag(hand.allowsLastTileOfKind(), f);
-    const bool replacement = drawFlag(hand.allowsReplacementTile(), f);
-    const bool robbing = drawFlag(hand.allowsRobbingTheKong(), f);
+    const bool lastOfKind =
+        choices.forcesLastTileOfKind || drawFlag(choices.allowsLastTileOfKind, f);
+    const bool replacement = drawFlag(choices.allowsReplacementTile, f);
+    const bool robbing = drawFlag(choices.allowsRobbingTheKong, f);
     hand.setFlags(lastInGame, lastOfKind, replacement, robbing);
 }
 
@@ -302,12 +321,7 @@ void generateHand(Hand& hand, const GeneratorSettings& settings)
         drawRegularHand(hand, drawn, settings);
 
     // 3. The winning tile always comes from the concealed part, never from a declared set.
-    for (int i = 0; i < drawn.count; ++i) {
-        if (i == drawn.winningIndex)
-            hand.setWinningTile(drawn.tiles[i]);
-        else
-            hand.addConcealedTile(drawn.tiles[i]);
-    }
+    hand.addDrawnTiles(drawn.tiles, drawn.count, drawn.winningIndex);
 
     // 4. The melded share also sets the share of discard wins.
     hand.setWinSource(randomUnit() > settings.meldedProbability() ? SelfDrawn : Discard);

@@ -1,5 +1,7 @@
 #include "hand/hand.h"
 
+#include <bit>
+
 namespace fanwright {
 
 namespace {
@@ -71,6 +73,38 @@ void Hand::addConcealedTile(TileId tile)
     appendTile(tile);
 }
 
+void Hand::addDrawnTiles(const TileId* drawn, int count, int winningIndex)
+{
+    // 1. Only a hand with nothing concealed that these tiles complete takes them at once.
+    if (concealedCount != 0 || winningTile != NoTile || 3 * setCount + count != MaxTiles ||
+        winningIndex < 0 || winningIndex >= count) {
+        for (int i = 0; i < count; ++i) {
+            if (i == winningIndex)
+                setWinningTile(drawn[i]);
+            else
+                addConcealedTile(drawn[i]);
+        }
+        return;
+    }
+    // 2. The tile list in the order given; the concealed tiles counted, then laid out in order.
+    std::uint8_t copies[TileCodes] = {};
+    std::uint64_t kinds = 0;
+    for (int i = 0; i < count; ++i) {
+        tiles[tileCount + i] = drawn[i];
+        if (i != winningIndex) {
+            ++copies[drawn[i]];
+            kinds |= std::uint64_t{1} << drawn[i];
+        }
+    }
+    tileCount += count;
+    winningTile = drawn[winningIndex];
+    for (; kinds != 0; kinds &= kinds - 1) {
+        const TileId t = std::countr_zero(kinds);
+        for (int n = copies[t]; n > 0; --n)
+            concealedTiles[concealedCount++] = t;
+    }
+}
+
 void Hand::setWinningTile(TileId tile)
 {
     if (!canSetWinningTile())
@@ -138,6 +172,11 @@ bool Hand::clearWinningTile()
 
 int Hand::countTileUses(TileId tile) const
 {
+    return countSetUses(tile) + countConcealed(tile) + (winningTile == tile ? 1 : 0);
+}
+
+int Hand::countSetUses(TileId tile) const
+{
     int uses = 0;
     for (int i = 0; i < setCount; ++i) {
         TileId t = setTiles[i];
@@ -146,9 +185,6 @@ int Hand::countTileUses(TileId tile) const
         else if (t == tile)
             uses += isKong(setKinds[i]) ? 4 : 3;
     }
-    uses += countConcealed(tile);
-    if (winningTile == tile)
-        ++uses;
     return uses;
 }
 
@@ -182,39 +218,44 @@ void Hand::setWinds(TileId prevalent, TileId seat)
     seatWind = seat;
 }
 
-bool Hand::allowsLastTileOfKind() const
+Hand::SituationChoices Hand::situationChoices() const
 {
-    return isComplete() && !winningTileIsConcealedCopy() && countTileUses(winningTile) != 4;
+    SituationChoices choices;
+    if (!isComplete())
+        return choices;
+    const int concealedCopies = countConcealed(winningTile);
+    const int uses = countSetUses(winningTile) + concealedCopies + 1;
+    const bool concealedCopy = concealedCopies > 0;
+    choices.allowsLastTileOfKind = !concealedCopy && uses != 4;
+    choices.forcesLastTileOfKind = !concealedCopy && uses == 4;
+    for (int i = 0; i < setCount && winSource == SelfDrawn; ++i)
+        choices.allowsReplacementTile = choices.allowsReplacementTile || isKong(setKinds[i]);
+    choices.allowsRobbingTheKong = uses == 1 && winSource == Discard;
+    return choices;
 }
 
-bool Hand::forcesLastTileOfKind() const
-{
-    return isComplete() && !winningTileIsConcealedCopy() && countTileUses(winningTile) == 4;
-}
+bool Hand::allowsLastTileOfKind() const { return situationChoices().allowsLastTileOfKind; }
 
-bool Hand::allowsReplacementTile() const
-{
-    if (!isComplete() || winSource != SelfDrawn)
-        return false;
-    for (int i = 0; i < setCount; ++i) {
-        if (isKong(setKinds[i]))
-            return true;
-    }
-    return false;
-}
+bool Hand::forcesLastTileOfKind() const { return situationChoices().forcesLastTileOfKind; }
 
-bool Hand::allowsRobbingTheKong() const
-{
-    return isComplete() && countTileUses(winningTile) == 1 && winSource == Discard;
-}
+bool Hand::allowsReplacementTile() const { return situationChoices().allowsReplacementTile; }
+
+bool Hand::allowsRobbingTheKong() const { return situationChoices().allowsRobbingTheKong; }
 
 bool Hand::needsWinds() const
 {
-    int copies[4] = {};  // of each wind, in one pass over the tiles
-    for (int i = 0; i < tileCount; ++i) {
-        if (isWind(tiles[i]))
-            ++copies[tiles[i] - East];
-    }
+    // Each wind's copies from the sets, the concealed tiles (honors sort last) and the winning
+    // tile, as the tile list holds them: three for a kong too.
+    int copies[4] = {};
+    const auto count = [&copies](TileId t, int n) {
+        if (isWind(t))
+            copies[t - East] += n;
+    };
+    for (int i = 0; i < setCount; ++i)
+        count(setTiles[i], setKinds[i] == Chow ? 0 : 3);
+    for (int i = concealedCount - 1; i >= 0 && concealedTiles[i] >= East; --i)
+        count(concealedTiles[i], 1);
+    count(winningTile, 1);
     int windsOfThree = 0;
     for (int n : copies)
         windsOfThree += n == 3 ? 1 : 0;

@@ -45,6 +45,9 @@ struct Hand {
 
     void addSet(SetKind kind, TileId tile);
     void addConcealedTile(TileId tile);
+    // Adds tiles in the order given, the one at winningIndex as the winning tile and the others
+    // as concealed tiles: the same as adding them one at a time, sorted once.
+    void addDrawnTiles(const TileId* drawn, int count, int winningIndex);
     void setWinningTile(TileId tile);
     bool removeSet(SetKind kind, TileId tile);
     bool removeConcealedTile(TileId tile);
@@ -79,6 +82,14 @@ struct Hand {
     WinSource getWinSource() const { return winSource; }
 
     // Which situation controls make sense for this hand.
+    struct SituationChoices {
+        bool allowsLastTileOfKind = false;
+        bool forcesLastTileOfKind = false;
+        bool allowsReplacementTile = false;
+        bool allowsRobbingTheKong = false;
+    };
+    // All four at once, the winning tile's copies counted once.
+    SituationChoices situationChoices() const;
     bool allowsLastTileOfKind() const;
     bool forcesLastTileOfKind() const;
     bool allowsReplacementTile() const;
@@ -88,6 +99,7 @@ struct Hand {
 protected:
     void appendTile(TileId tile) { tiles[tileCount++] = tile; }
     bool removeTileEntry(TileId tile);
+    int countSetUses(TileId tile) const;  // copies in the declared sets
     bool winningTileIsConcealedCopy() const { return countConcealed(winningTile) > 0; }
 };
 

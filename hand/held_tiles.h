@@ -6,9 +6,22 @@
 #include "hand/shape.h"
 #include "hand/suit_shapes.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace fanwright {
+
+// A suit's tile count modulo 3 (0..15 tiles, one added to 14), by table: the waits and the
+// readings ask it of every suit of every hand.
+inline constexpr std::array<std::uint8_t, 16> suitResidues = [] {
+    std::array<std::uint8_t, 16> r{};
+    for (std::size_t n = 0; n < r.size(); ++n)
+        r[n] = static_cast<std::uint8_t>(n % 3);
+    return r;
+}();
+
+inline int residueOf(int suitTiles) { return suitResidues[static_cast<std::size_t>(suitTiles)]; }
 
 struct HeldTiles {
     TileCounts counts{};

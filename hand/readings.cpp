@@ -77,7 +77,7 @@ bool ReadingStream::start(const Hand& hand, const HeldTiles& held, int waitCount
     for (int suit = 0; suit < 3; ++suit) {
         const SuitShape shape = held.shapes[suit];
         splits = splits && shape.splits();
-        pairs += held.suitSums[suit] % 3 == 2 ? 1 : 0;
+        pairs += residueOf(held.suitSums[suit]) == 2 ? 1 : 0;
         first_[suit] = current_[suit] = shape.splits() ? shape.firstSplit() : nullptr;
     }
     honorPungCount_ = 0;
@@ -133,25 +133,29 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
 {
     std::copy(held.counts.begin(), held.counts.end(), s_.tileCounts);
     std::copy(held.suitSums, held.suitSums + 3, s_.suitCounts);
-    std::uint64_t all = held.kinds;
+    std::uint64_t declared = 0;
     for (int i = 0; i < hand.setCount; ++i) {
         const TileId t = hand.setTiles[i];
         const bool chow = hand.setKinds[i] == Chow;
         for (TileId u = chow ? t - 1 : t; u <= (chow ? t + 1 : t); ++u) {
             s_.tileCounts[u] += chow ? 1 : 3;
-            all |= bitOf(u);
+            declared |= bitOf(u);
         }
         if (isSuited(t))
             s_.suitCounts[suitOf(t)] += 3;
     }
     TileId sorted[MaxTiles + 3];
     int n = 0;
-    for (; all != 0; all &= all - 1) {
+    bool four = false;
+    for (std::uint64_t all = held.kinds | declared; all != 0; all &= all - 1) {
         const TileId t = std::countr_zero(all);
         sorted[n] = sorted[n + 1] = sorted[n + 2] = sorted[n + 3] = t;
         n += std::min(s_.tileCounts[t], 4);
+        four = four || s_.tileCounts[t] == 4;
     }
+    fourOfAKind_ = four;
     std::memcpy(s_.tiles, sorted, sizeof s_.tiles);
+    tileKinds_ = held.kinds | declared;
 }
 
 // The last regular reading's chow and pung counts taken back, the kind counts cleared. After

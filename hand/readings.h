@@ -26,6 +26,11 @@ public:
     // The current reading, as the full search would have added it to its list.
     const HandStructure& reading() const { return s_; }
 
+    // Bit t for each distinct tile among the hand's 14, and whether one is held four times
+    // (a kong counting three), once a reading was made current.
+    std::uint64_t tileKinds() const { return tileKinds_; }
+    bool holdsFourOfAKind() const { return fourOfAKind_; }
+
 private:
     void prepareStructure(const Hand& hand, const HeldTiles& held, int waitCount);
     void sortDeclaredSets(const Hand& hand);
@@ -38,6 +43,8 @@ private:
     bool findSpecialReading();
 
     HandStructure s_;
+    std::uint64_t tileKinds_ = 0;
+    bool fourOfAKind_ = false;
     std::int32_t declaredCount_ = 0;
     std::uint32_t declaredSets_[MaxSets] = {};  // set codes, sorted
     std::int32_t honorPungCount_ = 0;

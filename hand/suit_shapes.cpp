@@ -1,6 +1,7 @@
 #include "hand/suit_shapes.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace fanwright {
@@ -22,60 +23,84 @@ std::uint32_t sortedSets(const SuitSplit& split)
     for (int i = 0; i < n; ++i)
         codes[i] = (split.isPung(i) ? SuitSplit::PungBit : 0) |
                    static_cast<std::uint32_t>(split.rankIndex(i));
-    std::sort(codes, codes + n);
+    for (int i = 1; i < n; ++i) {  // at most four: an insertion sort
+        for (int j = i; j > 0 && codes[j - 1] > codes[j]; --j)
+            std::swap(codes[j - 1], codes[j]);
+    }
     std::uint32_t key = static_cast<std::uint32_t>(split.pairRankIndex() + 1);
     for (int i = 0; i < n; ++i)
         key = key << 5 | codes[i];
     return key << 3 | static_cast<std::uint32_t>(n);
 }
 
-// The full search confined to one suit: the lowest tile left starts a chow, makes the pair or
-// makes a pung, in this order; each split is kept the first time it is reached.
-class SplitSearch {
+// The full search confined to one suit, each shape's splits found from those of the shapes
+// left after its lowest tile starts a chow, makes the pair or makes a pung, in this order. The
+// splits of what is left come in the order the search reaches them, so prefixing each keeps
+// the order; each split is kept the first time it is reached. Shapes are derived fewest tiles
+// first, so a shape left without splits does not split.
+class SplitDeriver {
 public:
-    SplitSearch(const int* ranks, std::vector<SuitSplit>& out) : out_(out)
+    explicit SplitDeriver(Table& t) : t_(t) {}
+
+    void derive(int* c)
     {
-        std::copy(ranks, ranks + 9, r_);
+        int i = 0;
+        while (i < 9 && c[i] == 0)
+            ++i;
+        const auto first = static_cast<std::uint32_t>(t_.splits.size());
+        keyCount_ = 0;
+        if (i == 9)
+            t_.splits.emplace_back();
+        else
+            addFrom(c, i);
+        t_.splits.back().markLast();
+        SuitShape& shape = t_.shapes[static_cast<std::size_t>(heldSuitShapeIndex(c))];
+        shape = SuitShape{shape.completions() | first << 9};
     }
 
-    void run() { searchFrom(SuitSplit{}); }
-
 private:
-    void searchFrom(SuitSplit path, int i = 0)
+    void addFrom(int* c, int i)
     {
-        while (i < 9 && r_[i] == 0)
-            ++i;
-        if (i == 9) {
-            keep(path);
-            return;
+        if (i <= 6 && c[i + 1] > 0 && c[i + 2] > 0) {
+            --c[i], --c[i + 1], --c[i + 2];
+            for (std::uint32_t k = firstSplitOf(c); k != 0; k = nextOf(k))
+                keep(withSetFirst(t_.splits[k], false, i + 1));
+            ++c[i], ++c[i + 1], ++c[i + 2];
         }
-        --r_[i];
-        if (i <= 6 && r_[i + 1] > 0 && r_[i + 2] > 0) {
-            --r_[i + 1];
-            --r_[i + 2];
-            SuitSplit chow = path;
-            chow.addSet(false, i + 1);
-            searchFrom(chow, i);
-            ++r_[i + 1];
-            ++r_[i + 2];
-        }
-        if (r_[i] > 0) {
-            --r_[i];
-            if (!path.hasPair()) {
-                SuitSplit pair = path;
-                pair.setPair(i);
-                searchFrom(pair, i);
+        if (c[i] >= 2) {
+            c[i] -= 2;
+            for (std::uint32_t k = firstSplitOf(c); k != 0; k = nextOf(k)) {
+                SuitSplit split = t_.splits[k];
+                if (split.hasPair())
+                    continue;
+                split.setPair(i);
+                keep(split);
             }
-            if (r_[i] > 0) {
-                --r_[i];
-                SuitSplit pung = path;
-                pung.addSet(true, i);
-                searchFrom(pung, i);
-                ++r_[i];
-            }
-            ++r_[i];
+            c[i] += 2;
         }
-        ++r_[i];
+        if (c[i] >= 3) {
+            c[i] -= 3;
+            for (std::uint32_t k = firstSplitOf(c); k != 0; k = nextOf(k))
+                keep(withSetFirst(t_.splits[k], true, i));
+            c[i] += 3;
+        }
+    }
+
+    std::uint32_t firstSplitOf(const int* c) const
+    {
+        return t_.shapes[static_cast<std::size_t>(heldSuitShapeIndex(c))].bits() >> 9;
+    }
+
+    std::uint32_t nextOf(std::uint32_t k) const { return t_.splits[k].isLast() ? 0 : k + 1; }
+
+    // A split with one more set formed before its own.
+    static SuitSplit withSetFirst(const SuitSplit& split, bool pung, int rankIndex)
+    {
+        const std::uint32_t sets = split.bits() & 0xFFFFF, pair = split.bits() & (15u << 23);
+        const std::uint32_t code =
+            (pung ? SuitSplit::PungBit : 0) | static_cast<std::uint32_t>(rankIndex);
+        return SuitSplit{sets << 5 | code | static_cast<std::uint32_t>(split.setCount() + 1) << 20 |
+                         pair};
     }
 
     void keep(const SuitSplit& split)
@@ -87,12 +112,11 @@ private:
         }
         if (keyCount_ < MaxSplits)
             keys_[keyCount_++] = key;
-        out_.push_back(split);
+        t_.splits.push_back(split);
     }
 
     static constexpr int MaxSplits = 64;  // far more than any suit has
-    int r_[9];
-    std::vector<SuitSplit>& out_;
+    Table& t_;
     std::uint32_t keys_[MaxSplits];
     int keyCount_ = 0;
 };
@@ -113,10 +137,21 @@ void addSetShape(int* counts, int shape, int delta)
 
 class TableBuilder {
 public:
-    explicit TableBuilder(Table& t) : t_(t) {}
+    explicit TableBuilder(Table& t) : t_(t), met_(SuitShapeCount, 0) {}
 
     // Every multiset of up to four sets, with and without each pair, is a shape that splits.
-    void run() { addSets(0, 0); }
+    // Their splits follow, fewest tiles first.
+    void run()
+    {
+        addSets(0, 0);
+        SplitDeriver splits(t_);
+        for (const auto& shapes : byTiles_) {
+            for (const auto& shape : shapes) {
+                std::copy(shape.begin(), shape.end(), c_);
+                splits.derive(c_);
+            }
+        }
+    }
 
 private:
     void addSets(int from, int depth)
@@ -155,44 +190,47 @@ private:
         if (sum > SuitTileLimit || fives > 1)
             return;
         if (fives == 0) {
-            SuitShape& shape = t_.shapes[static_cast<std::size_t>(suitShapeIndex(c_))];
-            if (shape.splits())
+            std::uint8_t& met = met_[static_cast<std::size_t>(heldSuitShapeIndex(c_))];
+            if (met != 0)
                 return;  // met before, through another multiset of sets
-            const std::size_t first = t_.splits.size();
-            SplitSearch(c_, t_.splits).run();
-            t_.splits.back().markLast();
-            shape = SuitShape{shape.completions() | static_cast<std::uint32_t>(first) << 9};
+            met = 1;
+            std::array<std::int8_t, 9> shape;
+            std::copy(c_, c_ + 9, shape.begin());
+            byTiles_[static_cast<std::size_t>(sum)].push_back(shape);
         }
         markCompletions(fives);
     }
 
-    // Numbers every shape one tile short at once: the terms of the ranks below the removed
-    // tile are the shape's own, those above see one tile more left.
+    // Numbers every shape one tile short from the halves heldSuitShapeIndex reads: a tile less
+    // at rank i takes 5^i off its half's key, and one below rank 6 leaves the ranks above one
+    // tile more. A count of 5 is only ever the one taken from.
     void markCompletions(int fives)
     {
-        const auto& off = detail::shapeOffsets;
-        int left[10];
-        left[0] = SuitTileLimit;
-        for (int i = 0; i < 9; ++i)
-            left[i + 1] = left[i] - c_[i];
-        int below[10];  // terms of ranks 0..i-1
-        below[0] = 0;
-        for (int i = 0; i < 9; ++i)
-            below[i + 1] = below[i] + (c_[i] <= 4 ? off(i, left[i], c_[i]) : 0);
-        int above[10];  // terms of ranks i..8 with one tile more left
-        above[9] = 0;
-        for (int i = 8; i >= 1; --i)
-            above[i] = above[i + 1] + (c_[i] <= 4 ? off(i, left[i] + 1, c_[i]) : 0);
-        for (int i = 0; i < 9; ++i) {
+        const auto& terms = detail::halfShapeTerms;
+        int low = 0, high = 0, lowTiles = 0;
+        for (int i = 4; i >= 0; --i) {
+            low = 5 * low + c_[i];
+            lowTiles += c_[i];
+        }
+        for (int i = 8; i >= 5; --i)
+            high = 5 * high + c_[i];
+        const int left = SuitTileLimit - lowTiles;
+        for (int i = 0, power = 1; i < 9; ++i, power = i == 5 ? 1 : 5 * power) {
             if (c_[i] == 0 || (fives > 0 && c_[i] != 5))
                 continue;
-            const int shorter = below[i] + off(i, left[i], c_[i] - 1) + above[i + 1];
-            SuitShape& shape = t_.shapes[static_cast<std::size_t>(shorter)];
+            const int shorter =
+                i < 5 ? terms.low[at(low - power)] + terms.high[at(left + 1)][at(high)]
+                      : terms.low[at(low)] + terms.high[at(left)][at(high - power)];
+            SuitShape& shape = t_.shapes[at(shorter)];
             shape = SuitShape{shape.bits() | std::uint32_t{1} << i};
         }
     }
 
+    static std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
     Table& t_;
+    std::vector<std::uint8_t> met_;
+    std::vector<std::array<std::int8_t, 9>> byTiles_[SuitTileLimit + 1];  // shapes that split
     int c_[9] = {};
 };
 

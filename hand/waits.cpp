@@ -55,15 +55,15 @@ std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const in
     bool fine[3];
     int pairs[3];
     for (int s = 0; s < 3; ++s) {
-        fine[s] = sums[s] % 3 != 1 && shapes[s].splits();
-        pairs[s] = sums[s] % 3 == 2 ? 1 : 0;
+        fine[s] = residueOf(sums[s]) != 1 && shapes[s].splits();
+        pairs[s] = residueOf(sums[s]) == 2 ? 1 : 0;
     }
     std::uint64_t found = 0;
     for (int s = 0; s < 3; ++s) {
         const int o1 = (s + 1) % 3, o2 = (s + 2) % 3;
         const int needed = 1 - honorPairs - pairs[o1] - pairs[o2];  // pairs this suit must hold
         const bool othersFine = honorSingles == 0 && fine[o1] && fine[o2];
-        if (othersFine && (sums[s] + 1) % 3 == 2 * needed)
+        if (othersFine && residueOf(sums[s] + 1) == 2 * needed)
             found |= std::uint64_t{shapes[s].completions()} << suitedTile(s, 1);
     }
     if (!(fine[0] && fine[1] && fine[2]))

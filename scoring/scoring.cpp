@@ -1,6 +1,7 @@
 #include "scoring/scoring.h"
 
 #include "fans/evaluation.h"
+#include "fans/fan_needs.h"
 #include "hand/decomposition.h"
 #include "hand/held_tiles.h"
 #include "hand/readings.h"
@@ -40,16 +41,13 @@ public:
 
     void consider(const HandStructure& reading)
     {
-        const std::int32_t total = evaluateFans(reading, halves_[1 - kept_]);
-        if (total <= total_)
-            return;
-        total_ = total;
-        kept_ = 1 - kept_;
-        form_ = reading.form;
-        setCount_ = reading.setCount;
-        std::copy(reading.setKinds, reading.setKinds + reading.setCount, setKinds_);
-        std::copy(reading.setTiles, reading.setTiles + reading.setCount, setTiles_);
-        pairTile_ = reading.pairTile;
+        keepIfBetter(reading, evaluateFans(reading, spare()));
+    }
+
+    // A reading of a hand whose facts were weighed once for all its readings.
+    void consider(const HandStructure& reading, const FanSet& handRuledOut)
+    {
+        keepIfBetter(reading, evaluateFans(reading, spare(), handRuledOut));
     }
 
     std::int32_t total() const { return total_; }
@@ -68,6 +66,21 @@ public:
     }
 
 private:
+    std::int32_t* spare() { return halves_[1 - kept_]; }
+
+    void keepIfBetter(const HandStructure& reading, std::int32_t total)
+    {
+        if (total <= total_)
+            return;
+        total_ = total;
+        kept_ = 1 - kept_;
+        form_ = reading.form;
+        setCount_ = reading.setCount;
+        std::copy(reading.setKinds, reading.setKinds + reading.setCount, setKinds_);
+        std::copy(reading.setTiles, reading.setTiles + reading.setCount, setTiles_);
+        pairTile_ = reading.pairTile;
+    }
+
     std::int32_t total_ = 0;
     int kept_ = 1;  // the first reading is written into the result's half
     std::int32_t spare_[FanCount];
@@ -132,8 +145,13 @@ int scoreHand(Hand& hand, ScoreResult& result)
     BestReading best(result);
     thread_local ReadingStream stream;  // reused: a fresh one would clear a whole structure
     if (stream.start(hand, held, waits.count)) {
-        while (stream.next())
-            best.consider(stream.reading());
+        FanSet handRuledOut;
+        for (bool first = true; stream.next(); first = false) {
+            if (first)
+                handRuledOut = fansRuledOutByHand(stream.reading(),
+                                                  {stream.tileKinds(), stream.holdsFourOfAKind()});
+            best.consider(stream.reading(), handRuledOut);
+        }
     } else {
         considerSearchedReadings(best, hand, waits.count);
     }
