@@ -11,7 +11,7 @@ namespace {
 
 enum class Font { None, Normal, Bold, Points, Arrow };
 
-struct ControlSpec {
+struct ControlRow {
     int id;
     const wchar_t* className;
     const wchar_t* caption;
@@ -28,7 +28,7 @@ constexpr const wchar_t* Static = L"Static";
 constexpr const wchar_t* Button = L"Button";
 
 // clang-format off
-constexpr ControlSpec Controls[] = {
+constexpr ControlRow Controls[] = {
     {IDC_DECLARED_LABEL, Static, text::DeclaredSetsLabel, 20, 73, 200, 20, Shown | SS_LEFT, 0, Font::Bold},
     {IDC_CONCEALED_LABEL, Static, text::TilesInHandLabel, 20, 153, 200, 20, Shown | SS_LEFT, 0, Font::Bold},
     {IDC_WINNING_LABEL, Static, text::WinningTileLabel, 560, 153, 90, 20, Shown | SS_LEFT, 0, Font::Bold},
@@ -80,7 +80,7 @@ HFONT fontOf(Font font)
     return nullptr;
 }
 
-HWND createControl(HWND parent, const ControlSpec& c)
+HWND createControl(HWND parent, const ControlRow& c)
 {
     HWND control = CreateWindowExW(
         c.exStyle, c.className, c.caption, WS_CHILD | c.style, c.x, c.y, c.width, c.height, parent,
@@ -115,8 +115,8 @@ int heightOf(HWND window)
 
 void createControls(HWND parent, const TileImages& images)
 {
-    for (const ControlSpec& spec : Controls)
-        createControl(parent, spec);
+    for (const ControlRow& row : Controls)
+        createControl(parent, row);
     SendDlgItemMessageW(parent, IDC_POINTS_SPIN, UDM_SETBASE, 10, 0);
     SendDlgItemMessageW(parent, IDC_POINTS_SPIN, UDM_SETRANGE32, 0, 200);
     SetDlgItemTextW(parent, IDC_POINTS, L"");
