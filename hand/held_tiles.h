@@ -44,15 +44,17 @@ struct HeldTiles {
     void add(TileId t)
     {
         addCopy(t);
-        if (isSuited(t) && !fifthCopy)
+        if (isSuited(t) && !fifthCopy) {
             lookUpShape(suitOf(t));
+            ++suitSums[suitOf(t)];
+        }
     }
 
 private:
     void addCopy(TileId t)
     {
         const std::uint64_t bit = std::uint64_t{1} << t;
-        fifthCopy = ++counts[static_cast<std::size_t>(t)] > 4 || fifthCopy;
+        fifthCopy |= ++counts[static_cast<std::size_t>(t)] > 4;
         kinds |= bit;
         odd ^= bit;
         ++count;
@@ -61,16 +63,18 @@ private:
     void lookUpShapes()
     {
         const SuitShape* table = suitShapes();
-        for (int s = 0; s < 3 && !fifthCopy; ++s)
+        for (int s = 0; s < 3 && !fifthCopy; ++s) {
             lookUpShape(s, table);
+            const int* ranks = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
+            suitSums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] +
+                          ranks[6] + ranks[7] + ranks[8];
+        }
     }
 
     void lookUpShape(int s, const SuitShape* table = suitShapes())
     {
         const int* ranks = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
         shapes[s] = table[heldSuitShapeIndex(ranks)];
-        suitSums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
-                      ranks[7] + ranks[8];
     }
 };
 

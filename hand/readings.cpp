@@ -151,7 +151,7 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
         const TileId t = std::countr_zero(all);
         sorted[n] = sorted[n + 1] = sorted[n + 2] = sorted[n + 3] = t;
         n += std::min(s_.tileCounts[t], 4);
-        four = four || s_.tileCounts[t] == 4;
+        four |= s_.tileCounts[t] == 4;
     }
     fourOfAKind_ = four;
     std::memcpy(s_.tiles, sorted, sizeof s_.tiles);
