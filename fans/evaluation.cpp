@@ -4,7 +4,7 @@
 #include "fans/fan_needs.h"
 #include "fans/fan_set.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace fanwright {
 
@@ -100,7 +100,7 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
 std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
                        const FanDetectors& detectors, FanSet pending)
 {
-    std::fill(fanCounts, fanCounts + FanCount, 0);
+    std::memset(fanCounts, 0, FanCount * sizeof *fanCounts);
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
 

@@ -470,13 +470,28 @@ inline FanSet ruledOutBySets(const HandStructure& s)
 
 }  // namespace detail
 
+namespace detail {
+
+// What counts of chows, pungs and kongs (each 0..4) rule out, in one lookup, chows slowest.
+inline constexpr std::array<FanSet, 125> byKindCounts = [] {
+    std::array<FanSet, 125> sets{};
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        sets[i].add(ruledOutFans.byChows[i / 25]);
+        sets[i].add(ruledOutFans.byPungs[i / 5 % 5]);
+        sets[i].add(ruledOutFans.byKongs[i % 5]);
+    }
+    return sets;
+}();
+
+}  // namespace detail
+
 // The fans one reading's sets and form rule out.
 inline FanSet ruledOutByReading(const HandStructure& s)
 {
     const RuledOutFans& r = ruledOutFans;
-    FanSet out = r.byChows[level(s.kindCounts[Chow])];
-    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
-    out.add(r.byKongs[level(s.kindCounts[Kong])]);
+    FanSet out = detail::byKindCounts[25 * level(s.kindCounts[Chow]) +
+                                      5 * level(s.kindCounts[Pung] + s.kindCounts[Kong]) +
+                                      level(s.kindCounts[Kong])];
     out.add(r.byForm[static_cast<std::size_t>(s.form)]);
     out.add(detail::ruledOutBySets(s));
     return out;
