@@ -4,7 +4,8 @@
 #include "fans/fan_needs.h"
 #include "fans/fan_set.h"
 
-#include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace fanwright {
 
@@ -100,12 +101,13 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
 std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
                        const FanDetectors& detectors, FanSet pending)
 {
-    std::fill(fanCounts, fanCounts + FanCount, 0);
+    std::memset(fanCounts, 0, FanCount * sizeof *fanCounts);
     std::int32_t total = 0;
     std::int32_t threeChowCode = 0;
 
     // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
-    for (int f = pending.popFirst(); f != 0; f = pending.popFirst()) {
+    //    Scores one fan, returning the fans it excludes (none when it is not counted).
+    const auto score = [&](int f) -> FanSet {
         const Role role = driverTable.roles[f];
         if (role == Role::PairChow) {
             // The four two-chow fans are counted together, once, at the first of them still
@@ -113,8 +115,7 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
             detectors.countChowPairs(s, threeChowCode, fanCounts);
             for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
                 total += countOf(fanCounts, p) * driverTable.points[p];
-            pending.remove(pairChowFans);
-            continue;
+            return pairChowFans;
         }
         std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
         if (role == Role::ThreeChow) {
@@ -122,10 +123,23 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
             count = count > 0 ? 1 : 0;
         }
         if (count <= 0)
-            continue;
+            return {};
         countOf(fanCounts, f) = count;
         total += count * driverTable.points[f];
-        pending.remove(exclusionSets[static_cast<std::size_t>(f)]);
+        return exclusionSets[static_cast<std::size_t>(f)];
+    };
+    // A word of the pending set at a time: a fan excludes only later fans.
+    std::uint64_t low = pending.word(0), high = pending.word(1);
+    while (low != 0) {
+        const FanSet out = score(std::countr_zero(low) + 1);
+        low &= low - 1;
+        low &= ~out.word(0);
+        high &= ~out.word(1);
+    }
+    while (high != 0) {
+        const FanSet out = score(std::countr_zero(high) + 65);
+        high &= high - 1;
+        high &= ~out.word(1);
     }
 
     // 2. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.

@@ -379,30 +379,6 @@ inline FanSet ruledOutByTiles(const TileFacts& tiles)
     return out;
 }
 
-// What the pungs and kongs of a regular reading rule out: their tiles, suits and concealment.
-inline FanSet ruledOutByPungs(const HandStructure& s)
-{
-    const RuledOutFans& r = ruledOutFans;
-    FanSet allowed;
-    int suited = 0, concealed = 0, concealedKongs = 0;
-    for (int i = 0; s.form == Regular && i < s.setCount; ++i) {
-        const SetKind kind = s.setKinds[i];
-        if (kind != Pung && kind != Kong)
-            continue;
-        const TileId t = s.setTiles[i];
-        allowed.add(r.somePungAllowed[static_cast<std::size_t>(t)]);
-        suited += isSuited(t) ? 1 : 0;
-        concealed += s.setConcealed[i];
-        concealedKongs += kind == Kong ? s.setConcealed[i] : 0;
-    }
-    FanSet out = r.needingSomePung;
-    out.remove(allowed);
-    out.add(r.bySuitedPungs[level(suited)]);
-    out.add(r.byConcealedPungs[level(concealed)]);
-    out.add(r.byConcealedKongs[level(concealedKongs)]);
-    return out;
-}
-
 }  // namespace detail
 
 // The distinct tiles among the hand's 14, found from its tiles.
@@ -442,29 +418,48 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 
 namespace detail {
 
-// What the four sets of a regular reading rule out, read set by set as the rules read them:
-// sets left open or concealed, melded kongs, suited pungs sharing a rank (a 3-bit count per
-// rank, so that one test finds any rank held in two or three suits).
+// What the four sets of a regular reading rule out, read in one pass as the rules read them:
+// the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
+// kongs, suited pungs sharing a rank (a 3-bit count per rank, so that one test finds any rank
+// held in two or three suits). A whole-hand reading has no sets to read.
 inline FanSet ruledOutBySets(const HandStructure& s)
 {
     const RuledOutFans& r = ruledOutFans;
-    if (s.form != Regular)
-        return {};
+    FanSet pungAllowed;
+    int suited = 0, concealedPungs = 0, concealedKongs = 0;
     int open = 0, concealed = 0, meldedKongs = 0;
     std::uint32_t byRank = 0;
-    for (int i = 0; i < 4; ++i) {
+    const int sets = s.form == Regular ? 4 : 0;
+    for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
+        const int hidden = s.setConcealed[i];
+        open += hidden == 0 && s.winningSet != i ? 1 : 0;
+        concealed += hidden;
+        if (kind != Pung && kind != Kong)
+            continue;
         const TileId t = s.setTiles[i];
-        open += s.setConcealed[i] == 0 && s.winningSet != i ? 1 : 0;
-        concealed += s.setConcealed[i] != 0 ? 1 : 0;
-        meldedKongs += kind == Kong && s.setConcealed[i] == 0 ? 1 : 0;
-        if ((kind == Pung || kind == Kong) && isSuited(t))
+        pungAllowed.add(r.somePungAllowed[static_cast<std::size_t>(t)]);
+        concealedPungs += hidden;
+        if (kind == Kong) {
+            concealedKongs += hidden;
+            meldedKongs += 1 - hidden;
+        }
+        if (isSuited(t)) {
+            ++suited;
             byRank += std::uint32_t{1} << (3 * rankOf(t));
+        }
     }
+    FanSet out = r.needingSomePung;
+    out.remove(pungAllowed);
+    out.add(r.bySuitedPungs[level(suited)]);
+    out.add(r.byConcealedPungs[level(concealedPungs)]);
+    out.add(r.byConcealedKongs[level(concealedKongs)]);
+    if (sets == 0)
+        return out;
     constexpr std::uint32_t lowBits = 01111111111;  // bit 0 of each rank's count
     const bool three = (((byRank >> 2) | (byRank >> 1 & byRank)) & lowBits) != 0;
     const bool two = three || ((byRank >> 1) & lowBits) != 0;
-    FanSet out = r.byPungsOfOneRank[three ? 3 : two ? 2 : 1];
+    out.add(r.byPungsOfOneRank[three ? 3 : two ? 2 : 1]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
     if (open > 0)
         out.add(r.withOpenSets);
@@ -475,15 +470,29 @@ inline FanSet ruledOutBySets(const HandStructure& s)
 
 }  // namespace detail
 
+namespace detail {
+
+// What counts of chows, pungs and kongs (each 0..4) rule out, in one lookup, chows slowest.
+inline constexpr std::array<FanSet, 125> byKindCounts = [] {
+    std::array<FanSet, 125> sets{};
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        sets[i].add(ruledOutFans.byChows[i / 25]);
+        sets[i].add(ruledOutFans.byPungs[i / 5 % 5]);
+        sets[i].add(ruledOutFans.byKongs[i % 5]);
+    }
+    return sets;
+}();
+
+}  // namespace detail
+
 // The fans one reading's sets and form rule out.
 inline FanSet ruledOutByReading(const HandStructure& s)
 {
     const RuledOutFans& r = ruledOutFans;
-    FanSet out = r.byChows[level(s.kindCounts[Chow])];
-    out.add(r.byPungs[level(s.kindCounts[Pung] + s.kindCounts[Kong])]);
-    out.add(r.byKongs[level(s.kindCounts[Kong])]);
+    FanSet out = detail::byKindCounts[25 * level(s.kindCounts[Chow]) +
+                                      5 * level(s.kindCounts[Pung] + s.kindCounts[Kong]) +
+                                      level(s.kindCounts[Kong])];
     out.add(r.byForm[static_cast<std::size_t>(s.form)]);
-    out.add(detail::ruledOutByPungs(s));
     out.add(detail::ruledOutBySets(s));
     return out;
 }

@@ -17,8 +17,15 @@ std::int32_t noRule(const HandStructure& s);
 template <bool (*Is)(TileId)>
 std::int32_t everyTileIs(const HandStructure& s)
 {
+    // The class as bit t for each tile code t: one test per tile.
+    constexpr std::uint64_t members = [] {
+        std::uint64_t bits = 0;
+        for (TileId t = 0; t < TileCodes; ++t)
+            bits |= Is(t) ? std::uint64_t{1} << t : 0;
+        return bits;
+    }();
     for (int i = 0; i < s.tileCount; ++i) {
-        if (!Is(s.tiles[i]))
+        if ((members >> s.tiles[i] & 1) == 0)
             return 0;
     }
     return 1;

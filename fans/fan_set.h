@@ -51,6 +51,9 @@ public:
         high_ &= ~other.high_;
     }
 
+    // The set's bits for fans 1..64 (word 0) and 65..81 (word 1), bit f - 1 - 64 * word.
+    constexpr std::uint64_t word(int w) const { return w == 0 ? low_ : high_; }
+
     // Takes the smallest fan out of the set and returns it; 0 when the set is empty.
     constexpr int popFirst()
     {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace fanwright {
 
@@ -324,13 +325,21 @@ std::int32_t concealedKong(const HandStructure& s) { return countSets(s, isConce
 // their own fans), and all of them when three or more winds are held. Never dragons.
 std::int32_t pungOfTerminalsOrHonors(const HandStructure& s)
 {
+    // Bit t for each tile code t of the class: one test per pung.
+    constexpr auto bitsOf = [](bool (*is)(TileId)) {
+        std::uint64_t bits = 0;
+        for (TileId t = 0; t < TileCodes; ++t)
+            bits |= is(t) ? std::uint64_t{1} << t : 0;
+        return bits;
+    };
+    constexpr std::uint64_t terminalBits = bitsOf(isTerminal), windBits = bitsOf(isWind);
     int terminals = 0, winds = 0, ownWinds = 0;
     for (int i = 0; i < RegularSets; ++i) {
         if (!isPung(s, i))
             continue;
         const TileId t = s.setTiles[i];
-        terminals += isTerminal(t) ? 1 : 0;
-        if (isWind(t)) {
+        terminals += static_cast<int>(terminalBits >> t & 1);
+        if ((windBits >> t & 1) != 0) {
             ++winds;
             ownWinds += t == s.prevalentWind || t == s.seatWind ? 1 : 0;
         }

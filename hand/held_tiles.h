@@ -37,40 +37,58 @@ struct HeldTiles {
     {
         for (int i = 0; i < hand.concealedCount; ++i)
             addCopy(hand.concealedTiles[i]);
-        lookUpShapes();
-    }
-
-    // One tile more; only the shape of its suit changes.
-    void add(TileId t)
-    {
-        addCopy(t);
-        if (isSuited(t) && !fifthCopy)
-            lookUpShape(suitOf(t));
-    }
-
-private:
-    void addCopy(TileId t)
-    {
-        const std::uint64_t bit = std::uint64_t{1} << t;
-        fifthCopy = ++counts[static_cast<std::size_t>(t)] > 4 || fifthCopy;
-        kinds |= bit;
-        odd ^= bit;
-        ++count;
-    }
-
-    void lookUpShapes()
-    {
+        count += hand.concealedCount;
         const SuitShape* table = suitShapes();
         for (int s = 0; s < 3 && !fifthCopy; ++s)
             lookUpShape(s, table);
     }
 
-    void lookUpShape(int s, const SuitShape* table = suitShapes())
+    // One tile more; only the shape of its suit changes, by one digit of its key.
+    void add(TileId t)
     {
-        const int* ranks = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
-        shapes[s] = table[heldSuitShapeIndex(ranks)];
-        suitSums[s] = ranks[0] + ranks[1] + ranks[2] + ranks[3] + ranks[4] + ranks[5] + ranks[6] +
-                      ranks[7] + ranks[8];
+        addCopy(t);
+        ++count;
+        if (!isSuited(t) || fifthCopy)
+            return;
+        const int s = suitOf(t), rank = rankOf(t);
+        if (rank <= 5) {
+            lowKeys[s] += powersOf5[rank - 1];
+            ++lowTiles[s];
+        } else {
+            highKeys[s] += powersOf5[rank - 6];
+        }
+        ++suitSums[s];
+        shapes[s] = suitShapes()[heldSuitShapeIndex(lowKeys[s], highKeys[s], lowTiles[s])];
+    }
+
+private:
+    static constexpr unsigned powersOf5[5] = {1, 5, 25, 125, 625};
+
+    // Each suit's shape in halves, as heldSuitShapeIndex reads it, so that one tile more
+    // changes one digit instead of nine counts read again.
+    unsigned lowKeys[3] = {};
+    unsigned highKeys[3] = {};
+    unsigned lowTiles[3] = {};
+
+    void addCopy(TileId t)
+    {
+        const std::uint64_t bit = std::uint64_t{1} << t;
+        fifthCopy |= ++counts[static_cast<std::size_t>(t)] > 4;
+        kinds |= bit;
+        odd ^= bit;
+    }
+
+    void lookUpShape(int s, const SuitShape* table)
+    {
+        const int* r = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
+        const int low = r[0] + 5 * (r[1] + 5 * (r[2] + 5 * (r[3] + 5 * r[4])));
+        const int high = r[5] + 5 * (r[6] + 5 * (r[7] + 5 * r[8]));
+        const int lowSum = r[0] + r[1] + r[2] + r[3] + r[4];
+        lowKeys[s] = static_cast<unsigned>(low);
+        highKeys[s] = static_cast<unsigned>(high);
+        lowTiles[s] = static_cast<unsigned>(lowSum);
+        shapes[s] = table[heldSuitShapeIndex(lowKeys[s], highKeys[s], lowTiles[s])];
+        suitSums[s] = lowSum + r[5] + r[6] + r[7] + r[8];
     }
 };
 

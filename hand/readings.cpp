@@ -136,10 +136,14 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
     std::uint64_t declared = 0;
     for (int i = 0; i < hand.setCount; ++i) {
         const TileId t = hand.setTiles[i];
-        const bool chow = hand.setKinds[i] == Chow;
-        for (TileId u = chow ? t - 1 : t; u <= (chow ? t + 1 : t); ++u) {
-            s_.tileCounts[u] += chow ? 1 : 3;
-            declared |= bitOf(u);
+        if (hand.setKinds[i] == Chow) {
+            ++s_.tileCounts[t - 1];
+            ++s_.tileCounts[t];
+            ++s_.tileCounts[t + 1];
+            declared |= bitOf(t - 1) | bitOf(t) | bitOf(t + 1);
+        } else {
+            s_.tileCounts[t] += 3;
+            declared |= bitOf(t);
         }
         if (isSuited(t))
             s_.suitCounts[suitOf(t)] += 3;
@@ -151,7 +155,7 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
         const TileId t = std::countr_zero(all);
         sorted[n] = sorted[n + 1] = sorted[n + 2] = sorted[n + 3] = t;
         n += std::min(s_.tileCounts[t], 4);
-        four = four || s_.tileCounts[t] == 4;
+        four |= s_.tileCounts[t] == 4;
     }
     fourOfAKind_ = four;
     std::memcpy(s_.tiles, sorted, sizeof s_.tiles);

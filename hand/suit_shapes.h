@@ -125,15 +125,22 @@ inline int suitShapeIndex(const int* ranks)
     return index;
 }
 
-// The same for a shape known to be numbered: no count above 4, at most 14 tiles.
+// The same for a shape known to be numbered, from its halves: ranks 1-5 and 6-9 each read as
+// a number in base 5, rank 1 lowest, and the tiles of ranks 1-5.
+inline int heldSuitShapeIndex(unsigned lowKey, unsigned highKey, unsigned lowTiles)
+{
+    return detail::halfShapeTerms.low[lowKey] +
+           detail::halfShapeTerms.high[SuitTileLimit - lowTiles][highKey];
+}
+
+// The same from its nine counts: no count above 4, at most 14 tiles.
 inline int heldSuitShapeIndex(const int* r)
 {
     const int low = r[0] + 5 * (r[1] + 5 * (r[2] + 5 * (r[3] + 5 * r[4])));
     const int high = r[5] + 5 * (r[6] + 5 * (r[7] + 5 * r[8]));
-    const int left = SuitTileLimit - (r[0] + r[1] + r[2] + r[3] + r[4]);
-    return detail::halfShapeTerms.low[static_cast<std::size_t>(low)] +
-           detail::halfShapeTerms
-               .high[static_cast<std::size_t>(left)][static_cast<std::size_t>(high)];
+    const int lowTiles = r[0] + r[1] + r[2] + r[3] + r[4];
+    return heldSuitShapeIndex(static_cast<unsigned>(low), static_cast<unsigned>(high),
+                              static_cast<unsigned>(lowTiles));
 }
 
 // One way a suit splits, its sets in the order the full search forms them. Five bits per set:

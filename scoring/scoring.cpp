@@ -7,6 +7,7 @@
 #include "hand/readings.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace fanwright {
 
@@ -30,6 +31,14 @@ private:
     }
     StructureList& list_;
 };
+
+// A short array copied whole, past its count too: a copy of fixed size is a few moves, where
+// one of a counted size is a library call.
+template <typename T, std::size_t N>
+void copyWhole(const T (&from)[N], T (&to)[N])
+{
+    std::copy(from, from + N, to);
+}
 
 // The best reading so far and its fan counts; on equal totals the one found first stays. The
 // counts are written into the half not kept and kept by swapping halves. One half is the
@@ -56,11 +65,11 @@ public:
     {
         result.form = form_;
         result.setCount = setCount_;
-        std::copy(setKinds_, setKinds_ + setCount_, result.setKinds);
-        std::copy(setTiles_, setTiles_ + setCount_, result.setTiles);
+        copyWhole(setKinds_, result.setKinds);
+        copyWhole(setTiles_, result.setTiles);
         result.pairTile = pairTile_;
         result.waitCount = waits.count;
-        std::copy(waits.tiles, waits.tiles + waits.count, result.waits);
+        copyWhole(waits.tiles, result.waits);
         if (halves_[kept_] != result.fanCounts)
             std::copy(halves_[kept_], halves_[kept_] + FanCount, result.fanCounts);
     }
@@ -76,8 +85,8 @@ private:
         kept_ = 1 - kept_;
         form_ = reading.form;
         setCount_ = reading.setCount;
-        std::copy(reading.setKinds, reading.setKinds + reading.setCount, setKinds_);
-        std::copy(reading.setTiles, reading.setTiles + reading.setCount, setTiles_);
+        copyWhole(reading.setKinds, setKinds_);
+        copyWhole(reading.setTiles, setTiles_);
         pairTile_ = reading.pairTile;
     }
 
@@ -87,8 +96,8 @@ private:
     std::int32_t* halves_[2];
     HandForm form_ = NoForm;
     std::int32_t setCount_ = 0;
-    SetKind setKinds_[MaxSets];
-    TileId setTiles_[MaxSets];
+    SetKind setKinds_[MaxSets] = {};
+    TileId setTiles_[MaxSets] = {};
     TileId pairTile_ = NoTile;
 };
 
@@ -107,9 +116,8 @@ void considerSearchedReadings(BestReading& best, const Hand& hand, int waitCount
 // moved to the end.
 void moveWinningTileLast(Hand& hand)
 {
-    int i = 0;
-    while (i < hand.tileCount && hand.tiles[i] != hand.winningTile)
-        ++i;
+    TileId* end = hand.tiles + hand.tileCount;
+    auto i = static_cast<int>(std::find(hand.tiles, end, hand.winningTile) - hand.tiles);
     if (i == hand.tileCount)
         return;
     for (; i + 1 < hand.tileCount; ++i)
