@@ -6,13 +6,13 @@
 #include "test_support.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
-#include "ui/texts.h"
 #include "ui/trainer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <map>
 #include <sstream>
 #include <string>
@@ -38,13 +38,13 @@ struct RecordingCanvas : TileCanvas {
 struct Control {
     bool checked = false, enabled = true;
     std::wstring caption;
+    int picture = 0;  // a wind box's tile, the save button's icon
 };
 
 struct FakeMainWindow : MainWindowView {
     mutable std::map<int, Control> controls;
-    int focus = 0, saveIcon = IDI_SAVE_GREY, results = 0, lastAnswer = -1, dialogs[3] = {};
     std::wstring status[3];
-    std::map<int, int> windPictures;
+    int focus = 0, results = 0, lastAnswer = -1, dialogs[3] = {};
     bool invalidated = false, logOpen = true;
     std::vector<int> posted;
 
@@ -70,14 +70,11 @@ struct FakeMainWindow : MainWindowView {
     void redraw(int) override {}
     unsigned pointsValue() const override
     {
-        const std::wstring& text = controls[IDC_POINTS].caption;
-        if (text.empty() || text.find_first_not_of(L"0123456789") != std::wstring::npos)
-            return 0;
-        return static_cast<unsigned>(std::stoul(text));
+        return static_cast<unsigned>(std::wcstoul(controls[IDC_POINTS].caption.c_str(), {}, 10));
     }
     void setStatus(int part, const wchar_t* text) override { status[part] = text; }
-    void showWindPicture(int boxId, int picture) override { windPictures[boxId] = picture; }
-    void setSaveIcon(int iconId) override { saveIcon = iconId; }
+    void showWindPicture(int box, int picture) override { controls[box].picture = picture; }
+    void setSaveIcon(int icon) override { controls[IDC_SAVE].picture = icon; }
     void invalidate(const Rect&, bool) override { invalidated = true; }
     void postCommand(int id) override { posted.push_back(id); }
     void setCursor(CursorKind) override {}
@@ -119,10 +116,8 @@ inline constexpr Named named[] = {
 inline std::string firstWord(const std::wstring& text)
 {
     std::string word;
-    for (wchar_t c : text.substr(0, text.find(L' '))) {
-        if (c != L'&')
-            word += static_cast<char>(c | 0x20);
-    }
+    for (wchar_t c : text.substr(0, text.find(L' ')))
+        word += c == L'&' ? "" : std::string(1, static_cast<char>(c | 0x20));
     return word;
 }
 
@@ -165,10 +160,10 @@ struct Session {
         if (!view.isEnabled(id))
             return;
         view.focus = id;
-        const bool winSource = id == IDC_WALL || id == IDC_DISCARD;
-        if (winSource || (id >= IDC_ADD_CHOW && id <= IDC_ADD_WINNING_TILE)) {
-            for (int other = winSource ? IDC_WALL : IDC_ADD_CHOW;
-                 other <= (winSource ? IDC_DISCARD : IDC_ADD_WINNING_TILE); ++other)
+        const bool source = id == IDC_WALL || id == IDC_DISCARD;
+        if (source || (id >= IDC_ADD_CHOW && id <= IDC_ADD_WINNING_TILE)) {
+            for (int other = source ? IDC_WALL : IDC_ADD_CHOW;
+                 other <= (source ? IDC_DISCARD : IDC_ADD_WINNING_TILE); ++other)
                 view.setChecked(other, other == id);
         } else if (id >= IDC_LAST_TILE_IN_GAME && id <= IDC_ROBBING_THE_KONG) {
             view.setChecked(id, !view.isChecked(id));
@@ -194,39 +189,31 @@ struct Session {
         trainer.onCommand(id, 0);
         for (; !view.posted.empty(); view.posted.erase(view.posted.begin()))
             trainer.onCommand(view.posted.front(), 0);
-        repaint();
+        clickAt(-1, -1);
     }
 
+    // A click off every tile does nothing but repaint.
     void clickAt(int x, int y)
     {
         trainer.onLeftButtonDown(x, y);
-        repaint();
-    }
-
-    void repaint()
-    {
         RecordingCanvas canvas;
         if (std::exchange(view.invalidated, false))
             trainer.paint(canvas, {0, 0, 670, 503});
     }
 
-    // The names of the controls in `groups` whose state is on, comma-separated.
-    std::string names(const char* groups, bool Control::*state)
-    {
-        std::string list;
-        for (const Named& n : named) {
-            if (n.group != 0 && std::strchr(groups, n.group) && view.controls[n.id].*state)
-                list.append(list.empty() ? "" : ",").append(n.name);
-        }
-        return list;
-    }
-
     // What the window shows under one key, in the words the rows use.
     std::string observe(const std::string& key)
     {
-        const auto three = [](auto a, auto b, auto c) {
-            return std::to_string(a) + "," + std::to_string(b) + "," + std::to_string(c);
+        const auto names = [&](const char* groups, bool Control::*state) {
+            std::string list;
+            for (const Named& n : named) {
+                if (n.group != 0 && std::strchr(groups, n.group) && view.controls[n.id].*state)
+                    list.append(list.empty() ? "" : ",").append(n.name);
+            }
+            return list;
         };
+        const auto caption = [&](int id) { return firstWord(view.controls[id].caption); };
+        const auto number = [&](int n) { return std::to_string(n); };
         const TrainerState state = trainer.state();
         const std::map<std::string, std::string> shown = {
             {"state", state == TrainerState::TestIdle  ? "idle"
@@ -238,19 +225,18 @@ struct Session {
             {"on", names("cw", &Control::enabled)},
             {"checked", names("c", &Control::checked)},
             {"buttons", names("b", &Control::enabled)},
-            {"captions", firstWord(view.controls[IDC_CHECK].caption) + "," +
-                             firstWord(view.controls[IDC_NEXT].caption) + "," +
-                             firstWord(view.controls[IDC_MODE].caption)},
-            {"boxes", std::to_string(view.windPictures[IDC_PREVALENT_BOX]) + "," +
-                          std::to_string(view.windPictures[IDC_SEAT_BOX])},
-            {"save", view.saveIcon == IDI_SAVE ? "on" : "grey"},
-            {"focus", std::to_string(view.focus)},
-            {"typed", firstWord(view.controls[IDC_POINTS].caption)},
+            {"captions", caption(IDC_CHECK) + "," + caption(IDC_NEXT) + "," + caption(IDC_MODE)},
+            {"boxes", number(view.controls[IDC_PREVALENT_BOX].picture) + "," +
+                          number(view.controls[IDC_SEAT_BOX].picture)},
+            {"save", view.controls[IDC_SAVE].picture == IDI_SAVE ? "on" : "grey"},
+            {"focus", number(view.focus)},
+            {"typed", caption(IDC_POINTS)},
             {"help", firstWord(view.status[1])},
             {"score", firstWord(view.status[2].substr(view.status[2].find(L' ') + 1))},
-            {"results", std::to_string(view.results)},
-            {"answer", std::to_string(view.lastAnswer)},
-            {"dialogs", three(view.dialogs[0], view.dialogs[1], view.dialogs[2])},
+            {"results", number(view.results)},
+            {"answer", number(view.lastAnswer)},
+            {"dialogs", number(view.dialogs[0]) + "," + number(view.dialogs[1]) + "," +
+                            number(view.dialogs[2])},
         };
         const auto found = shown.find(key);
         return found != shown.end() ? found->second : "unknown key";

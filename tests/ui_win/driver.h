@@ -67,11 +67,7 @@ struct ModalRun {
 };
 
 // The run in progress, for the timer; nullptr between runs.
-inline ModalRun*& modalRun()
-{
-    static ModalRun* run = nullptr;
-    return run;
-}
+inline ModalRun* modalRun = nullptr;
 
 // Runs `open`, which returns once its modal window has closed. Every 20 ms one step acts on the
 // open window, and the last step must close it; one still open 2 s later gets WM_CLOSE and then
@@ -79,9 +75,9 @@ inline ModalRun*& modalRun()
 inline bool runModal(const std::function<void()>& open, std::vector<Step> steps)
 {
     ModalRun run{std::move(steps)};
-    modalRun() = &run;
+    modalRun = &run;
     auto tick = [](HWND, UINT, UINT_PTR, DWORD) {
-        ModalRun& r = *modalRun();
+        ModalRun& r = *modalRun;
         HWND dialog = findDialog();
         if (dialog == nullptr)
             return;
@@ -99,7 +95,7 @@ inline bool runModal(const std::function<void()>& open, std::vector<Step> steps)
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, tick);
     open();
     KillTimer(nullptr, timer);
-    modalRun() = nullptr;
+    modalRun = nullptr;
     return !run.forced && run.next == run.steps.size();
 }
 

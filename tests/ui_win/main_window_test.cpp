@@ -6,8 +6,8 @@
 #include "ui/app.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
+#include "ui/result_layout.h"
 #include "ui_win/driver.h"
-#include "ui_win/result_reader.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -18,21 +18,137 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace fanwright::ui {
+
+inline void PrintTo(const ResultItem& item, std::ostream* out)
+{
+    *out << "{kind " << static_cast<int>(item.kind) << " at " << item.x << "," << item.y << " "
+         << item.width << "x" << item.height << " " << testing::PrintToString(item.text) << " font "
+         << static_cast<int>(item.font) << " picture " << item.picture << "}";
+}
+
 namespace {
 
 using test::classOf;
 using test::textOf;
 
+// --- The result window read back into the terms of its portable layout ----------------------
+
+// The colours of a bitmap, or of an icon's colour bitmap, top row first; empty for none.
+std::vector<COLORREF> pixelsOf(HANDLE picture, UINT type)
+{
+    ICONINFO icon{};
+    if (type == IMAGE_ICON && GetIconInfo(static_cast<HICON>(picture), &icon))
+        picture = icon.hbmColor;
+    BITMAP b{};
+    std::vector<COLORREF> pixels;
+    if (picture != nullptr && GetObjectW(picture, sizeof b, &b) != 0) {
+        BITMAPINFOHEADER info{sizeof info, b.bmWidth, -b.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        pixels.resize(static_cast<std::size_t>(b.bmWidth * b.bmHeight));
+        HDC dc = GetDC(nullptr);
+        GetDIBits(dc, static_cast<HBITMAP>(picture), 0, static_cast<UINT>(b.bmHeight),
+                  pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+    }
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+    return pixels;
+}
+
+// Which of the resources `ids` the static shows, told by its pixels, so that a wrong tile or
+// icon shows as a wrong number; -1 for none.
+int pictureShownBy(HWND control, UINT type, auto ids, int width = 0, int height = 0)
+{
+    const auto shown =
+        pixelsOf(reinterpret_cast<HANDLE>(SendMessageW(control, STM_GETIMAGE, type, 0)), type);
+    for (int id : ids) {
+        HANDLE loaded = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), type, width,
+                                   height, LR_DEFAULTCOLOR);
+        const bool same = !shown.empty() && pixelsOf(loaded, type) == shown;
+        type == IMAGE_ICON ? DestroyIcon(static_cast<HICON>(loaded)) : DeleteObject(loaded);
+        if (same)
+            return id;
+    }
+    return -1;
+}
+
+constexpr auto Unknown = static_cast<ResultItemKind>(-1);
+
+// A static by its type; a button only as the default push button with command 1.
+ResultItemKind kindOf(HWND control)
+{
+    const std::wstring name = classOf(control);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    if (_wcsicmp(name.c_str(), L"Button") == 0) {
+        const bool ok = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON && GetDlgCtrlID(control) == IDOK;
+        return ok ? ResultItemKind::OkButton : Unknown;
+    }
+    if (_wcsicmp(name.c_str(), L"Static") != 0)
+        return Unknown;
+    switch (style & SS_TYPEMASK) {
+    case SS_LEFT: return ResultItemKind::Text;
+    case SS_CENTER: return ResultItemKind::CentredText;
+    case SS_ICON: return ResultItemKind::Icon;
+    case SS_BITMAP: return ResultItemKind::Tile;
+    case SS_ETCHEDHORZ: return ResultItemKind::Separator;
+    default: return Unknown;
+    }
+}
+
+ResultItem itemOf(HWND dialog, HWND control)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    ResultItem item{kindOf(control), r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    switch (item.kind) {
+    case ResultItemKind::Icon:
+        item.picture =
+            pictureShownBy(control, IMAGE_ICON, std::array{IDI_PLAIN, IDI_RIGHT, IDI_WRONG},
+                           item.width, item.height);
+        break;
+    case ResultItemKind::Tile:  // by TileId
+        item.picture = pictureShownBy(
+            control, IMAGE_BITMAP, std::views::iota(IDB_SMALL_TILE_FIRST, IDB_SMALL_TILE_LAST + 1));
+        item.picture -= item.picture >= 0 ? IDB_SMALL_TILE_FIRST : 0;
+        break;
+    case ResultItemKind::Separator: break;
+    default:
+        item.text = textOf(control);
+        item.font = font == app().pointsFont ? FontRole::Points
+                    : font == app().boldFont ? FontRole::Bold
+                    : font == app().linkFont ? FontRole::Link
+                                             : FontRole::Normal;
+        break;
+    }
+    return item;
+}
+
+ResultLayout readResultWindow(HWND dialog)
+{
+    ResultLayout shown;
+    shown.title = textOf(dialog);
+    RECT client;
+    GetClientRect(dialog, &client);
+    shown.clientWidth = client.right;
+    shown.clientHeight = client.bottom;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        shown.items.push_back(itemOf(dialog, c));
+    return shown;
+}
+
 // A modal window that no step of the test expects would wait for a person: fail and close it.
 void CALLBACK closeUnexpectedModal(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = test::findDialog();
-    if (dialog == nullptr || test::modalRun() != nullptr)
+    if (dialog == nullptr || test::modalRun != nullptr)
         return;
     ADD_FAILURE() << "a modal window opened unasked";
     PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -92,16 +208,30 @@ protected:
     ResultLayout expectResult(const std::function<void()>& action, int answer, CloseBy how)
     {
         ResultLayout shown;
+        RECT outer{}, work;
         EXPECT_TRUE(test::runModal(action, {[&](HWND dialog) {
                                        shown = readResultWindow(dialog);
-                                       expectSizedAndCentred(dialog, shown);
+                                       GetWindowRect(dialog, &outer);
                                        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
                                        close(dialog, how);
                                    }}))
             << "the result window opened and closed";
         ScoreResult result;
         const int points = total(result);
-        expectShows(shown, layoutResult(answer, points, result));
+        const ResultLayout expected = layoutResult(answer, points, result);
+        EXPECT_EQ(shown.title, expected.title);
+        EXPECT_EQ(shown.clientWidth, expected.clientWidth);
+        EXPECT_EQ(shown.clientHeight, expected.clientHeight);
+        EXPECT_EQ(shown.items, expected.items);
+        // The client size plus the dialog frame and caption, centred in the work area.
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        const LONG width = shown.clientWidth + 2 * GetSystemMetrics(SM_CXDLGFRAME);
+        const LONG height = shown.clientHeight + 2 * GetSystemMetrics(SM_CYDLGFRAME) +
+                            GetSystemMetrics(SM_CYCAPTION);
+        const LONG left = work.left + (work.right - work.left - width) / 2;
+        const LONG top = work.top + (work.bottom - work.top - height) / 2;
+        EXPECT_EQ((std::array{outer.left, outer.top, outer.right, outer.bottom}),
+                  (std::array{left, top, left + width, top + height}));
         return shown;
     }
 

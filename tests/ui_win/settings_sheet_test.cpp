@@ -53,13 +53,6 @@ GeneratorSettings shown(HWND sheet, int* kong = nullptr)
             IsDlgButtonChecked(page, IDC_SETTINGS_MINIMUM) == BST_CHECKED ? 8 : 0};
 }
 
-std::array<int, 3> sharesIn(HWND sheet)
-{
-    int kong = 0;
-    const GeneratorSettings s = shown(sheet, &kong);
-    return {s.freqChow, s.freqPung, kong};
-}
-
 void runSheet(GeneratorSettings& settings, const test::Step& act, int button)
 {
     EXPECT_TRUE(test::runModal(
@@ -99,7 +92,9 @@ TEST_F(SettingsSheetTest, OneArrowStepKeepsTheThreeSharesAtHundred)
                 pressKey(sheet, row.spin - 1 /* its field */, row.up ? VK_UP : VK_DOWN);
             else
                 clickArrow(sheet, row.spin, row.up);
-            after = sharesIn(sheet);
+            int kong = 0;
+            const GeneratorSettings s = shown(sheet, &kong);
+            after = {s.freqChow, s.freqPung, kong};
         };
         runSheet(settings, step, PSBTN_CANCEL);
         EXPECT_EQ(after, row.after) << row.chow << " / " << row.pung << ", spin " << row.spin;
@@ -110,16 +105,13 @@ TEST_F(SettingsSheetTest, SliderLabelShowsConcealedThenMeldedPercent)
 {
     GeneratorSettings settings;
     std::vector<std::wstring> labels;
-    auto label = [&](HWND sheet) {
-        wchar_t text[32] = {};
-        GetDlgItemTextW(pageOf(sheet), IDC_SETTINGS_MELDED_LABEL, text, 32);
-        labels.emplace_back(text);
-    };
     auto act = [&](HWND sheet) {
         for (const WPARAM key : {0, VK_HOME, VK_END, VK_LEFT, VK_LEFT, VK_LEFT}) {
             if (key != 0)
                 pressKey(sheet, IDC_SETTINGS_MELDED_SLIDER, key);
-            label(sheet);
+            wchar_t text[32] = {};
+            GetDlgItemTextW(pageOf(sheet), IDC_SETTINGS_MELDED_LABEL, text, 32);
+            labels.emplace_back(text);
         }
     };
     runSheet(settings, act, PSBTN_CANCEL);
