@@ -452,13 +452,12 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     const RuledOutFans& r = ruledOutFans;
     FanSet pungAllowed;
     int suited = 0, concealedPungs = 0, concealedKongs = 0;
-    int open = 0, concealed = 0, meldedKongs = 0;
+    int concealed = 0, meldedKongs = 0;
     std::uint32_t byRank = 0;
     const int sets = s.form == Regular ? 4 : 0;
     for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
         const int hidden = s.setConcealed[i];
-        open += hidden == 0 && s.winningSet != i ? 1 : 0;
         concealed += hidden;
         if (kind != Pung && kind != Kong)
             continue;
@@ -486,6 +485,10 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     const bool two = three || ((byRank >> 1) & lowBits) != 0;
     out.add(r.byPungsOfOneRank[three ? 3 : two ? 2 : 1]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
+    // Open sets: those not concealed, but the one the winning tile completed.
+    const int w = s.winningSet;
+    const bool openWinningSet = w >= 0 && w < sets && s.setConcealed[w] == 0;
+    const int open = sets - concealed - (openWinningSet ? 1 : 0);
     if (open > 0)
         out.add(r.withOpenSets);
     if (concealed > 0)
