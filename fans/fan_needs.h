@@ -320,10 +320,35 @@ inline constexpr std::array<std::uint64_t, KnittedRowCount> knittedRowMasks = []
     return masks;
 }();
 
-inline bool holdsKnittedRow(std::uint64_t held)
+// The bamboo of the rows: 1-4-7, 2-5-8 or 3-6-9, two rows each.
+inline constexpr std::array<std::uint64_t, 3> knittedBamboo = [] {
+    std::array<std::uint64_t, 3> triples{};
+    for (std::size_t i = 0; i < triples.size(); ++i) {
+        for (std::size_t k = 0; k < 3; ++k)
+            triples[i] |= std::uint64_t{1} << (static_cast<std::size_t>(Bamboo1) + i + 3 * k);
+    }
+    return triples;
+}();
+
+constexpr bool rowsStartFromKnittedBamboo()
 {
     for (std::uint64_t row : knittedRowMasks) {
-        if ((held & row) == row)
+        const std::uint64_t bamboo = row & std::uint64_t{0x1FF} << Bamboo1;
+        if (bamboo != knittedBamboo[0] && bamboo != knittedBamboo[1] && bamboo != knittedBamboo[2])
+            return false;
+    }
+    return true;
+}
+static_assert(rowsStartFromKnittedBamboo());
+
+// Most hands hold none of the rows' bamboo whole: three tests answer them instead of six.
+inline bool holdsKnittedRow(std::uint64_t held)
+{
+    const auto whole = [held](std::uint64_t tiles) { return (held & tiles) == tiles; };
+    if (!whole(knittedBamboo[0]) && !whole(knittedBamboo[1]) && !whole(knittedBamboo[2]))
+        return false;
+    for (std::uint64_t row : knittedRowMasks) {
+        if (whole(row))
             return true;
     }
     return false;
@@ -427,13 +452,12 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     const RuledOutFans& r = ruledOutFans;
     FanSet pungAllowed;
     int suited = 0, concealedPungs = 0, concealedKongs = 0;
-    int open = 0, concealed = 0, meldedKongs = 0;
+    int concealed = 0, meldedKongs = 0;
     std::uint32_t byRank = 0;
     const int sets = s.form == Regular ? 4 : 0;
     for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
         const int hidden = s.setConcealed[i];
-        open += hidden == 0 && s.winningSet != i ? 1 : 0;
         concealed += hidden;
         if (kind != Pung && kind != Kong)
             continue;
@@ -461,6 +485,10 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     const bool two = three || ((byRank >> 1) & lowBits) != 0;
     out.add(r.byPungsOfOneRank[three ? 3 : two ? 2 : 1]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
+    // Open sets: those not concealed, but the one the winning tile completed.
+    const int w = s.winningSet;
+    const bool openWinningSet = w >= 0 && w < sets && s.setConcealed[w] == 0;
+    const int open = sets - concealed - (openWinningSet ? 1 : 0);
     if (open > 0)
         out.add(r.withOpenSets);
     if (concealed > 0)

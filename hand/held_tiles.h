@@ -23,6 +23,33 @@ inline constexpr std::array<std::uint8_t, 16> suitResidues = [] {
 
 inline int residueOf(int suitTiles) { return suitResidues[static_cast<std::size_t>(suitTiles)]; }
 
+// Where one copy of each tile counts in its suit's half keys (as heldSuitShapeIndex reads
+// them: ranks 1-5 and 6-9 in base 5): the half's slot, 2 * suit for ranks 1-5 and one more for
+// 6-9, 6 for the honors (read by nothing), and the digit it adds, with the copy counted again
+// from bit HalfTilesShift up.
+struct HalfDigit {
+    std::uint8_t slot = 6;
+    std::uint32_t step = 0;
+};
+
+inline constexpr unsigned HalfTilesShift = 16;
+
+inline constexpr std::array<HalfDigit, TileCodes> halfDigits = [] {
+    std::array<HalfDigit, TileCodes> digits{};
+    for (TileId t = 0; t < TileCodes; ++t) {
+        if (!isSuited(t))
+            continue;
+        const int rank = rankOf(t), high = rank > 5 ? 1 : 0;
+        unsigned power = 1;
+        for (int r = high ? 6 : 1; r < rank; ++r)
+            power *= 5;
+        auto& d = digits[static_cast<std::size_t>(t)];
+        d.slot = static_cast<std::uint8_t>(2 * suitOf(t) + high);
+        d.step = power + (1u << HalfTilesShift);
+    }
+    return digits;
+}();
+
 struct HeldTiles {
     TileCounts counts{};
     std::uint64_t kinds = 0;  // bit t: tile t is held
@@ -43,32 +70,19 @@ struct HeldTiles {
             lookUpShape(s, table);
     }
 
-    // One tile more; only the shape of its suit changes, by one digit of its key.
+    // One tile more; only the shape of its suit changes.
     void add(TileId t)
     {
         addCopy(t);
         ++count;
         if (!isSuited(t) || fifthCopy)
             return;
-        const int s = suitOf(t), rank = rankOf(t);
-        if (rank <= 5) {
-            lowKeys[s] += powersOf5[rank - 1];
-            ++lowTiles[s];
-        } else {
-            highKeys[s] += powersOf5[rank - 6];
-        }
-        ++suitSums[s];
-        shapes[s] = suitShapes()[heldSuitShapeIndex(lowKeys[s], highKeys[s], lowTiles[s])];
+        lookUpShape(suitOf(t), suitShapes());
     }
 
 private:
-    static constexpr unsigned powersOf5[5] = {1, 5, 25, 125, 625};
-
-    // Each suit's shape in halves, as heldSuitShapeIndex reads it, so that one tile more
-    // changes one digit instead of nine counts read again.
-    unsigned lowKeys[3] = {};
-    unsigned highKeys[3] = {};
-    unsigned lowTiles[3] = {};
+    // Each suit's half keys, kept up as tiles are added rather than read from the nine counts.
+    unsigned halfKeys[7] = {};
 
     void addCopy(TileId t)
     {
@@ -76,19 +90,16 @@ private:
         fifthCopy |= ++counts[static_cast<std::size_t>(t)] > 4;
         kinds |= bit;
         odd ^= bit;
+        const HalfDigit d = halfDigits[static_cast<std::size_t>(t)];
+        halfKeys[d.slot] += d.step;
     }
 
     void lookUpShape(int s, const SuitShape* table)
     {
-        const int* r = &counts[static_cast<std::size_t>(suitedTile(s, 1))];
-        const int low = r[0] + 5 * (r[1] + 5 * (r[2] + 5 * (r[3] + 5 * r[4])));
-        const int high = r[5] + 5 * (r[6] + 5 * (r[7] + 5 * r[8]));
-        const int lowSum = r[0] + r[1] + r[2] + r[3] + r[4];
-        lowKeys[s] = static_cast<unsigned>(low);
-        highKeys[s] = static_cast<unsigned>(high);
-        lowTiles[s] = static_cast<unsigned>(lowSum);
-        shapes[s] = table[heldSuitShapeIndex(lowKeys[s], highKeys[s], lowTiles[s])];
-        suitSums[s] = lowSum + r[5] + r[6] + r[7] + r[8];
+        constexpr unsigned digits = (1u << HalfTilesShift) - 1;
+        const unsigned low = halfKeys[2 * s], high = halfKeys[2 * s + 1];
+        shapes[s] = table[heldSuitShapeIndex(low & digits, high & digits, low >> HalfTilesShift)];
+        suitSums[s] = static_cast<int>((low >> HalfTilesShift) + (high >> HalfTilesShift));
     }
 };
 

@@ -117,12 +117,9 @@ void considerSearchedReadings(BestReading& best, const Hand& hand, int waitCount
 void moveWinningTileLast(Hand& hand)
 {
     TileId* end = hand.tiles + hand.tileCount;
-    auto i = static_cast<int>(std::find(hand.tiles, end, hand.winningTile) - hand.tiles);
-    if (i == hand.tileCount)
-        return;
-    for (; i + 1 < hand.tileCount; ++i)
-        hand.tiles[i] = hand.tiles[i + 1];
-    hand.tiles[hand.tileCount - 1] = hand.winningTile;
+    TileId* first = std::find(hand.tiles, end, hand.winningTile);
+    if (first != end)
+        std::rotate(first, first + 1, end);
 }
 
 }  // namespace
