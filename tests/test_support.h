@@ -1,6 +1,8 @@
 // Small helpers for building hands in tests from tile names such as "1b 2b 3b" or "1b2b3b".
 #pragma once
 
+#include "generator/generator.h"
+#include "generator/random.h"
 #include "hand/decomposition.h"
 #include "hand/hand.h"
 #include "hand/log_code.h"
@@ -8,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -105,6 +109,22 @@ inline std::vector<std::string> readingTexts(const Hand& hand)
     for (const HandStructure& s : readingsOf(hand))
         out.push_back(describe(s));
     return out;
+}
+
+// Deals `perSetting` hands with each of `settings`, from `seed`, and hands each to `check`
+// with its number within its setting; stops at the first fatal failure.
+template <class Check>
+void forEachDealtHand(std::initializer_list<GeneratorSettings> settings, std::uint32_t seed,
+                      int perSetting, Check check)
+{
+    seedRandom(seed);
+    for (const GeneratorSettings& setting : settings) {
+        for (int i = 0; i < perSetting && !::testing::Test::HasFatalFailure(); ++i) {
+            Hand h;
+            generateHand(h, setting);
+            check(h, i);
+        }
+    }
 }
 
 }  // namespace fanwright::test

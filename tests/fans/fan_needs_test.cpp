@@ -41,18 +41,12 @@ TEST(FanNeeds, NoRuledOutRuleFiresOnThePool)
 
 TEST(FanNeeds, NoRuledOutRuleFiresOnGeneratedHandsOfEverySetting)
 {
-    const GeneratorSettings corners[] = {
-        {0, 40, 40, 3, 3, 0}, {10, 40, 40, 0, 3, 0}, {5, 0, 0, 1, 3, 0},
-        {0, 100, 0, 1, 3, 0}, {0, 0, 100, 2, 3, 0},  {3, 20, 40, 3, 3, 8},
+    const auto corners = {
+        GeneratorSettings{0, 40, 40, 3, 3, 0}, GeneratorSettings{10, 40, 40, 0, 3, 0},
+        GeneratorSettings{5, 0, 0, 1, 3, 0},   GeneratorSettings{0, 100, 0, 1, 3, 0},
+        GeneratorSettings{0, 0, 100, 2, 3, 0}, GeneratorSettings{3, 20, 40, 3, 3, 8},
     };
-    seedRandom(777);
-    for (const GeneratorSettings& settings : corners) {
-        for (int i = 0; i < 2000; ++i) {
-            Hand h;
-            generateHand(h, settings);
-            expectRuledOutRulesSilent(h);
-        }
-    }
+    test::forEachDealtHand(corners, 777, 2000, [](Hand& h, int) { expectRuledOutRulesSilent(h); });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "generator/random.h"
 #include "generator/settings.h"
 #include "scoring/scoring.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -39,18 +40,12 @@ void checkScoredHand(Hand hand)
 
 TEST(FanProperties, HoldOverGeneratedHandsOfEverySetting)
 {
-    const GeneratorSettings mixes[] = {
-        {5, 40, 40, 1, 1, 0}, {0, 40, 40, 3, 3, 0}, {10, 60, 20, 1, 3, 0},
-        {3, 0, 0, 2, 1, 0},   {2, 100, 0, 3, 0, 0}, {7, 10, 80, 0, 2, 0},
+    const auto mixes = {
+        GeneratorSettings{5, 40, 40, 1, 1, 0},  GeneratorSettings{0, 40, 40, 3, 3, 0},
+        GeneratorSettings{10, 60, 20, 1, 3, 0}, GeneratorSettings{3, 0, 0, 2, 1, 0},
+        GeneratorSettings{2, 100, 0, 3, 0, 0},  GeneratorSettings{7, 10, 80, 0, 2, 0},
     };
-    seedRandom(2026);
-    for (const GeneratorSettings& mix : mixes) {
-        for (int i = 0; i < 10000 && !HasFatalFailure(); ++i) {
-            Hand hand;
-            generateHand(hand, mix);
-            checkScoredHand(hand);
-        }
-    }
+    test::forEachDealtHand(mixes, 2026, 10000, [](Hand& h, int) { checkScoredHand(h); });
 }
 
 }  // namespace

@@ -143,22 +143,18 @@ TEST(ReadingStream, AgreesWithTheFullSearchOnTheBenchmarkPool)
 // often leaves no reading at all, or a fifth copy of a tile.
 TEST(ReadingStream, AgreesWithTheFullSearchOnGeneratedHandsAndNearMisses)
 {
-    const GeneratorSettings corners[] = {
-        {0, 40, 40, 3, 3, 0}, {10, 40, 40, 0, 0, 0}, {5, 0, 0, 1, 1, 0},
-        {0, 100, 0, 1, 1, 0}, {0, 0, 100, 2, 1, 0},  {3, 20, 40, 3, 2, 0},
+    const auto corners = {
+        GeneratorSettings{0, 40, 40, 3, 3, 0}, GeneratorSettings{10, 40, 40, 0, 0, 0},
+        GeneratorSettings{5, 0, 0, 1, 1, 0},   GeneratorSettings{0, 100, 0, 1, 1, 0},
+        GeneratorSettings{0, 0, 100, 2, 1, 0}, GeneratorSettings{3, 20, 40, 3, 2, 0},
     };
-    seedRandom(4242);
-    for (const GeneratorSettings& settings : corners) {
-        for (int i = 0; i < 3000; ++i) {
-            Hand h;
-            generateHand(h, settings);
-            if (i % 2 == 1 && h.concealedCount > 0) {
-                h.removeConcealedTile(h.concealedTiles[randomBelow(h.concealedCount)]);
-                h.addConcealedTile(FirstTile + randomBelow(TileKinds));
-            }
-            streamMatchesSearch(h, 1);
+    test::forEachDealtHand(corners, 4242, 3000, [](Hand& h, int i) {
+        if (i % 2 == 1 && h.concealedCount > 0) {
+            h.removeConcealedTile(h.concealedTiles[randomBelow(h.concealedCount)]);
+            h.addConcealedTile(FirstTile + randomBelow(TileKinds));
         }
-    }
+        streamMatchesSearch(h, 1);
+    });
 }
 
 }  // namespace

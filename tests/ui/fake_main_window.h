@@ -253,4 +253,25 @@ struct Session {
     }
 };
 
+// A person's actions and what the window then shows, as key=value pairs read by observe.
+struct Row {
+    const char* script;
+    const char* expected;
+};
+
+// Runs each row in a fresh session dealing from the same seed, after `before` (a step every
+// row shares).
+template <class Rows>
+void expectRows(const Rows& rows, const char* before)
+{
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.script);
+        seedRandom(20240611u);
+        Session s;
+        s.run(before);
+        s.run(row.script);
+        s.expect(row.expected);
+    }
+}
+
 }  // namespace fanwright::ui::test

@@ -7,11 +7,6 @@
 namespace fanwright::ui::test {
 namespace {
 
-struct Row {
-    const char* script;
-    const char* expected;  // key=value pairs, read back by Session::observe
-};
-
 const Row editRows[] = {
     // Chows by their middle tile; 1s, 9s and honours are no middles.
     {"chow 1b 9b we", "hand=emffffememn mode=chow"},
@@ -60,16 +55,7 @@ const Row editRows[] = {
      "hand=emffffememn mode=tile radios=chow,pung,mkong,ckong,tile,win on= checked= boxes=0,0"},
 };
 
-TEST(HandEditing, ClicksBuildTheHandAndSetTheControls)
-{
-    for (const Row& row : editRows) {
-        SCOPED_TRACE(row.script);
-        Session s;
-        s.run("mode");
-        s.run(row.script);
-        s.expect(row.expected);
-    }
-}
+TEST(HandEditing, ClicksBuildTheHandAndSetTheControls) { expectRows(editRows, "mode"); }
 
 }  // namespace
 }  // namespace fanwright::ui::test

@@ -2,17 +2,10 @@
 // state, the buttons, the texts and the counters they leave.
 #include "fake_main_window.h"
 
-#include "generator/random.h"
-
 #include <gtest/gtest.h>
 
 namespace fanwright::ui::test {
 namespace {
-
-struct Row {
-    const char* script;
-    const char* expected;  // key=value pairs, read back by Session::observe
-};
 
 const Row transitions[] = {
     {"", "state=idle buttons=next captions=check,new,edit help=welcome focus=1027 score=0:0"},
@@ -48,16 +41,7 @@ const Row transitions[] = {
     {"next closed-log save", "dialogs=0,0,0"},
 };
 
-TEST(Trainer, Transitions)
-{
-    for (const Row& row : transitions) {
-        SCOPED_TRACE(row.script);
-        seedRandom(20240611u);
-        Session s;
-        s.run(row.script);
-        s.expect(row.expected);
-    }
-}
+TEST(Trainer, Transitions) { expectRows(transitions, ""); }
 
 }  // namespace
 }  // namespace fanwright::ui::test
