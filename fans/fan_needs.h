@@ -35,8 +35,10 @@ enum class TileClass : std::uint8_t {
     Suited,
     NearFives,     // ranks 3..7: the only tiles a set holding a 5 can hold
     OutsideRanks,  // terminals, honors and ranks 2, 3, 7, 8: what sets holding an end tile hold
+    TerminalsOrWinds,
+    ThreesAndSevens,  // the tiles an edge wait is won on
 };
-inline constexpr int TileClassCount = 19;
+inline constexpr int TileClassCount = 21;
 
 constexpr bool inClass(TileClass c, TileId t)
 {
@@ -60,6 +62,8 @@ constexpr bool inClass(TileClass c, TileId t)
     case TileClass::Suited: return isSuited(t);
     case TileClass::NearFives: return rankOf(t) >= 3 && rankOf(t) <= 7;
     case TileClass::OutsideRanks: return !isMiddle(t);
+    case TileClass::TerminalsOrWinds: return isTerminal(t) || isWind(t);
+    case TileClass::ThreesAndSevens: return rankOf(t) == 3 || rankOf(t) == 7;
     }
     return false;
 }
@@ -79,6 +83,50 @@ struct TileFacts {
     std::uint64_t kinds = 0;
     bool fourOfAKind = false;
 };
+
+// Ranks a fan needs among the middle ranks of the chows, or the ranks of the suited pungs, in
+// whatever suits: the ranks of a straight, of terminal chows, or a run starting anywhere, its
+// ranks one apart or, shifted, one or two apart.
+enum class RankRun : std::uint8_t {
+    Any,
+    Straight,
+    TerminalChows,
+    ThreeApart,
+    Run3,
+    ShiftedRun3,
+    Run4,
+    ShiftedRun4,
+};
+
+// Bit r - 1 for each rank r held.
+constexpr bool meetsRun(RankRun run, unsigned ranks)
+{
+    const auto held = [ranks](unsigned bits) { return (ranks & bits) == bits; };
+    const auto anywhere = [held](unsigned bits) {
+        for (; bits < 0x200; bits <<= 1) {
+            if (held(bits))
+                return true;
+        }
+        return false;
+    };
+    switch (run) {
+    case RankRun::Any: return true;
+    case RankRun::Straight: return held(0b010010010);
+    case RankRun::TerminalChows: return held(0b010000010);
+    case RankRun::ThreeApart: return anywhere(0b1001);
+    case RankRun::Run3: return anywhere(0b111);
+    case RankRun::ShiftedRun3: return anywhere(0b111) || anywhere(0b10101);
+    case RankRun::Run4: return anywhere(0b1111);
+    case RankRun::ShiftedRun4: return anywhere(0b1111) || anywhere(0b1010101);
+    }
+    return false;
+}
+
+static_assert(meetsRun(RankRun::ShiftedRun3, 0b101010000) &&
+              !meetsRun(RankRun::Run3, 0b101010000) && meetsRun(RankRun::ThreeApart, 0b100100000) &&
+              !meetsRun(RankRun::Run4, 0b111000111));
+
+enum class OwnWind : std::uint8_t { None, Seat, Prevalent };
 
 enum class Flag : std::uint8_t { None, LastTileInGame, LastTileOfKind, Replacement, Robbing };
 
@@ -108,42 +156,56 @@ struct FanNeeds {
     // Read from the four sets of a regular reading, as the rules read them:
     int pungsOfOneRank = 0;  // suited pungs and kongs of one rank
     int meldedKongs = 0;
-    bool noneOpen = false;       // every set concealed or the winning one
-    bool noneConcealed = false;  // no set concealed
+    bool noneOpen = false;           // every set concealed or the winning one
+    bool noneConcealed = false;      // no set concealed
+    RankRun chowRun = RankRun::Any;  // among the chows' middle ranks
+    int chowsOfOneRank = 0;          // chows sharing a middle rank, in any suits
+    RankRun pungRun = RankRun::Any;  // among the ranks of the suited pungs and kongs
+    bool pairIsWinningTile = false;
+    bool winningTileInPair = false;  // the winning tile completed no set
+    // Read from the hand's 14 tiles, the same in every reading:
+    int windPungs = 0;  // winds held three times or more: a pung can only be of those
+    int dragonPungs = 0;
+    OwnWind ownWindPung = OwnWind::None;  // that wind held three times or more
+    TileClass winningTileIn = TileClass::Any;
+    bool someDragon = false;
+    bool allConcealed = false;  // 13 concealed tiles: no declared set
 };
 
 constexpr FanNeeds fanNeeds(int f)
 {
     using C = TileClass;
     switch (f) {
-    case BigFourWinds: return {.pungs = 4, .somePungIn = C::Winds};
-    case BigThreeDragons: return {.pungs = 3, .somePungIn = C::Dragons};
+    case BigFourWinds: return {.pungs = 4, .somePungIn = C::Winds, .windPungs = 4};
+    case BigThreeDragons: return {.pungs = 3, .somePungIn = C::Dragons, .dragonPungs = 3};
     case AllGreen: return {.allTilesIn = C::Green};
     case FourKongs: return {.kongs = 4};
     case SevenShiftedPairs: return {.form = SevenPairs};
     case ThirteenOrphansFan: return {.form = Special};
     case AllTerminals: return {.allTilesIn = C::Terminals};
-    case LittleFourWinds: return {.pungs = 3, .somePungIn = C::Winds};
-    case LittleThreeDragons: return {.pungs = 2, .somePungIn = C::Dragons};
+    case LittleFourWinds: return {.pungs = 3, .somePungIn = C::Winds, .windPungs = 3};
+    case LittleThreeDragons: return {.pungs = 2, .somePungIn = C::Dragons, .dragonPungs = 2};
     case AllHonors: return {.allTilesIn = C::Honors};
     case FourConcealedPungs: return {.pungs = 4, .concealedPungs = 4};
-    case PureTerminalChows: return {.chows = 4};
-    case QuadrupleChow: return {.chows = 4};
-    case FourPureShiftedPungs: return {.pungs = 4, .suitedPungs = 4};
-    case FourPureShiftedChows: return {.chows = 4};
+    case PureTerminalChows:
+        return {.chows = 4, .chowRun = RankRun::TerminalChows, .chowsOfOneRank = 2};
+    case QuadrupleChow: return {.chows = 4, .chowsOfOneRank = 4};
+    case FourPureShiftedPungs: return {.pungs = 4, .suitedPungs = 4, .pungRun = RankRun::Run4};
+    case FourPureShiftedChows: return {.chows = 4, .chowRun = RankRun::ShiftedRun4};
     case ThreeKongs: return {.kongs = 3};
     case AllTerminalsAndHonors: return {.allTilesIn = C::TerminalsOrHonors};
     case SevenPairsFan: return {.form = SevenPairs};
     case GreaterHonorsKnittedFan: return {.form = Special};
     case AllEvenPungs: return {.pungs = 4, .allTilesIn = C::Evens, .suitedPungs = 4};
-    case PureTripleChow: return {.chows = 3};
-    case PureShiftedPungs: return {.pungs = 3, .suitedPungs = 3};
+    case PureTripleChow: return {.chows = 3, .chowsOfOneRank = 3};
+    case PureShiftedPungs: return {.pungs = 3, .suitedPungs = 3, .pungRun = RankRun::Run3};
     case UpperTiles: return {.allTilesIn = C::Upper};
     case MiddleTiles: return {.allTilesIn = C::Middle};
     case LowerTiles: return {.allTilesIn = C::Lower};
-    case PureStraight: return {.chows = 3};
-    case ThreeSuitedTerminalChows: return {.chows = 4};
-    case PureShiftedChows: return {.chows = 3};
+    case PureStraight: return {.chows = 3, .chowRun = RankRun::Straight};
+    case ThreeSuitedTerminalChows:
+        return {.chows = 4, .chowRun = RankRun::TerminalChows, .chowsOfOneRank = 2};
+    case PureShiftedChows: return {.chows = 3, .chowRun = RankRun::ShiftedRun3};
     case AllFives: return {.allTilesIn = C::NearFives, .someTileIn = C::Fives};
     case TriplePung: return {.pungs = 3, .suitedPungs = 3, .pungsOfOneRank = 3};
     case ThreeConcealedPungs: return {.pungs = 3, .concealedPungs = 3};
@@ -151,11 +213,11 @@ constexpr FanNeeds fanNeeds(int f)
     case KnittedStraight: return {.knittedRow = true};
     case UpperFour: return {.allTilesIn = C::UpperFour};
     case LowerFour: return {.allTilesIn = C::LowerFour};
-    case BigThreeWinds: return {.pungs = 3, .somePungIn = C::Winds};
-    case MixedStraight: return {.chows = 3};
+    case BigThreeWinds: return {.pungs = 3, .somePungIn = C::Winds, .windPungs = 3};
+    case MixedStraight: return {.chows = 3, .chowRun = RankRun::Straight};
     case ReversibleTiles: return {.allTilesIn = C::Reversible};
-    case MixedTripleChow: return {.chows = 3};
-    case MixedShiftedPungs: return {.pungs = 3, .suitedPungs = 3};
+    case MixedTripleChow: return {.chows = 3, .chowsOfOneRank = 3};
+    case MixedShiftedPungs: return {.pungs = 3, .suitedPungs = 3, .pungRun = RankRun::Run3};
     case ChickenHand: return {.never = true};
     case LastTileDraw: return {.flag = Flag::LastTileInGame, .sources = sourceBit(SelfDrawn)};
     case LastTileClaim: return {.flag = Flag::LastTileInGame, .sources = sourceBit(Discard)};
@@ -163,36 +225,38 @@ constexpr FanNeeds fanNeeds(int f)
     case RobbingTheKong: return {.flag = Flag::Robbing};
     case TwoConcealedKongs: return {.kongs = 2, .concealedKongs = 2};
     case AllPungs: return {.pungs = 4};
-    case MixedShiftedChows: return {.chows = 3};
-    case AllTypes: return {.someTileIn = C::Winds, .minSuits = 3};
-    case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons};
+    case MixedShiftedChows: return {.chows = 3, .chowRun = RankRun::Run3};
+    case AllTypes: return {.someTileIn = C::Winds, .minSuits = 3, .someDragon = true};
+    case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons, .dragonPungs = 2};
     case TwoMeldedKongs: return {.kongs = 2};
     case LastTileFan: return {.flag = Flag::LastTileOfKind};
-    case DragonPung: return {.pungs = 1, .somePungIn = C::Dragons};
-    case PrevalentWind: return {.pungs = 1, .somePungIn = C::Winds};
-    case SeatWind: return {.pungs = 1, .somePungIn = C::Winds};
+    case DragonPung: return {.pungs = 1, .somePungIn = C::Dragons, .dragonPungs = 1};
+    case PrevalentWind:
+        return {.pungs = 1, .somePungIn = C::Winds, .ownWindPung = OwnWind::Prevalent};
+    case SeatWind: return {.pungs = 1, .somePungIn = C::Winds, .ownWindPung = OwnWind::Seat};
     case AllChows: return {.chows = 4};
     case DoublePung: return {.pungs = 2, .suitedPungs = 2, .pungsOfOneRank = 2};
     case TwoConcealedPungs: return {.pungs = 2, .concealedPungs = 2};
     case ConcealedKongFan: return {.kongs = 1, .concealedKongs = 1};
     case AllSimples: return {.allTilesIn = C::Simples};
-    case PureDoubleChow: return {.chows = 2};
-    case MixedDoubleChow: return {.chows = 2};
-    case ShortStraight: return {.chows = 2};
-    case TwoTerminalChows: return {.chows = 2};
-    case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrHonors};
+    case PureDoubleChow: return {.chows = 2, .chowsOfOneRank = 2};
+    case MixedDoubleChow: return {.chows = 2, .chowsOfOneRank = 2};
+    case ShortStraight: return {.chows = 2, .chowRun = RankRun::ThreeApart};
+    case TwoTerminalChows: return {.chows = 2, .chowRun = RankRun::TerminalChows};
+    case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrWinds};
     case MeldedKongFan: return {.kongs = 1, .meldedKongs = 1};
-    case EdgeWait: return {.singleWait = true};
-    case ClosedWait: return {.singleWait = true};
-    case SingleWaiting: return {.singleWait = true};
-    case NineGates: return {.suits = 1};
+    case EdgeWait: return {.chows = 1, .singleWait = true, .winningTileIn = C::ThreesAndSevens};
+    case ClosedWait: return {.chows = 1, .singleWait = true, .winningTileIn = C::Simples};
+    case SingleWaiting: return {.singleWait = true, .pairIsWinningTile = true};
+    case NineGates: return {.allTilesIn = C::Suited, .suits = 1, .allConcealed = true};
     case FullFlush: return {.allTilesIn = C::Suited, .suits = 1};
     case HalfFlush: return {.suits = 1};
     case OneVoidedSuit: return {.suits = 2};
     case NoHonors: return {.allTilesIn = C::Suited};
     case OutsideHand: return {.allTilesIn = C::OutsideRanks};
     case TileHog: return {.fourOfAKind = true};
-    case MeldedHand: return {.sources = sourceBit(Discard), .noneConcealed = true};
+    case MeldedHand:
+        return {.sources = sourceBit(Discard), .noneConcealed = true, .winningTileInPair = true};
     case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard), .noneOpen = true};
     case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn), .noneOpen = true};
     case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn)};
@@ -220,6 +284,18 @@ struct RuledOutFans {
     std::array<FanSet, 4> byFewSuits;               // by the suits among the tiles, 0..3
     std::array<FanSet, 5> byPungsOfOneRank;         // by the most suited pungs of one rank, 0..4
     std::array<FanSet, 5> byMeldedKongs;
+    std::array<FanSet, 512> byChowRanks;  // by the chows' middle ranks, bit r - 1 for rank r
+    std::array<FanSet, 512> byPungRanks;  // by the suited pungs' ranks
+    std::array<FanSet, 5> byChowsOfOneRank;
+    std::array<FanSet, 5> byWindPungs;  // by the winds held three times or more
+    std::array<FanSet, 4> byDragonPungs;
+    std::array<FanSet, TileCodes> byWinningTile;
+    FanSet withoutSeatWindPung;
+    FanSet withoutPrevalentWindPung;
+    FanSet withoutDragon;
+    FanSet withDeclaredSets;
+    FanSet withoutWinningPair;
+    FanSet withWinningSet;
     FanSet withoutKnittedRow;
     FanSet withOpenSets;
     FanSet withConcealedSets;
@@ -283,6 +359,32 @@ inline constexpr RuledOutFans ruledOutFans = [] {
         }
         addByLevel(r.byPungsOfOneRank, n.pungsOfOneRank, f);
         addByLevel(r.byMeldedKongs, n.meldedKongs, f);
+        for (unsigned ranks = 0; ranks < 512; ++ranks) {
+            if (!meetsRun(n.chowRun, ranks))
+                r.byChowRanks[ranks].add(f);
+            if (!meetsRun(n.pungRun, ranks))
+                r.byPungRanks[ranks].add(f);
+        }
+        addByLevel(r.byChowsOfOneRank, n.chowsOfOneRank, f);
+        addByLevel(r.byWindPungs, n.windPungs, f);
+        for (int v = 0; v < n.dragonPungs; ++v)
+            r.byDragonPungs[static_cast<std::size_t>(v)].add(f);
+        for (TileId t = FirstTile; t <= LastTile; ++t) {
+            if (!inClass(n.winningTileIn, t))
+                r.byWinningTile[static_cast<std::size_t>(t)].add(f);
+        }
+        if (n.ownWindPung == OwnWind::Seat)
+            r.withoutSeatWindPung.add(f);
+        if (n.ownWindPung == OwnWind::Prevalent)
+            r.withoutPrevalentWindPung.add(f);
+        if (n.someDragon)
+            r.withoutDragon.add(f);
+        if (n.allConcealed)
+            r.withDeclaredSets.add(f);
+        if (n.pairIsWinningTile)
+            r.withoutWinningPair.add(f);
+        if (n.winningTileInPair)
+            r.withWinningSet.add(f);
         for (int suits = 0; suits < n.minSuits; ++suits)
             r.byFewSuits[static_cast<std::size_t>(suits)].add(f);
         if (n.knittedRow)
@@ -406,6 +508,29 @@ inline FanSet ruledOutByTiles(const TileFacts& tiles)
 
 }  // namespace detail
 
+namespace detail {
+
+inline constexpr std::uint64_t dragonBits = std::uint64_t{7} << RedDragon;
+
+// An honor held three times or more is a pung or kong in every regular reading, and one held
+// fewer times is one in none: the honor pungs are the hand's, not the reading's.
+inline FanSet ruledOutByHonorPungs(const HandStructure& s)
+{
+    const RuledOutFans& r = ruledOutFans;
+    const auto held = [&s](TileId t) { return s.tileCounts[t] >= 3 ? 1 : 0; };
+    const int winds = held(East) + held(South) + held(West) + held(North);
+    const int dragons = held(RedDragon) + held(GreenDragon) + held(WhiteDragon);
+    FanSet out = r.byWindPungs[static_cast<std::size_t>(winds)];
+    out.add(r.byDragonPungs[static_cast<std::size_t>(dragons)]);
+    if (held(s.seatWind) == 0)
+        out.add(r.withoutSeatWindPung);
+    if (held(s.prevalentWind) == 0)
+        out.add(r.withoutPrevalentWindPung);
+    return out;
+}
+
+}  // namespace detail
+
 // The distinct tiles among the hand's 14, found from its tiles.
 inline TileFacts tileFactsOf(const HandStructure& s)
 {
@@ -438,6 +563,12 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
     out.add(detail::ruledOutByTiles(tiles));
     if (s.waitCount != 1)
         out.add(r.withSeveralWaits);
+    out.add(detail::ruledOutByHonorPungs(s));
+    out.add(r.byWinningTile[static_cast<std::size_t>(s.winningTile)]);
+    if ((tiles.kinds & detail::dragonBits) == 0)
+        out.add(r.withoutDragon);
+    if (s.concealedCount != MaxTiles - 1)
+        out.add(r.withDeclaredSets);
     return out;
 }
 
@@ -447,6 +578,17 @@ namespace detail {
 // the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
 // kongs, suited pungs sharing a rank (a 3-bit count per rank, so that one test finds any rank
 // held in two or three suits). A whole-hand reading has no sets to read.
+// The most sets sharing a rank (at least 1), from a 3-bit count per rank: one test finds any
+// rank counted two, three or four times. Four sets at most, so a count never passes 4.
+inline std::size_t mostOfOneRank(std::uint32_t byRank)
+{
+    constexpr std::uint32_t lowBits = 01111111111;  // bit 0 of each rank's count
+    const bool four = ((byRank >> 2) & lowBits) != 0;
+    const bool three = four || ((byRank >> 1 & byRank) & lowBits) != 0;
+    const bool two = three || ((byRank >> 1) & lowBits) != 0;
+    return four ? 4 : three ? 3 : two ? 2 : 1;
+}
+
 inline FanSet ruledOutBySets(const HandStructure& s)
 {
     const RuledOutFans& r = ruledOutFans;
@@ -455,13 +597,19 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     int concealed = 0, meldedKongs = 0;
     std::uint32_t byRank = 0;
     const int sets = s.form == Regular ? 4 : 0;
+    unsigned chowRanks = 0, pungRanks = 0;
+    std::uint32_t chowsByRank = 0;
     for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
         const int hidden = s.setConcealed[i];
+        const TileId t = s.setTiles[i];
         concealed += hidden;
+        if (kind == Chow) {
+            chowRanks |= 1u << (rankOf(t) - 1);
+            chowsByRank += std::uint32_t{1} << (3 * rankOf(t));
+        }
         if (kind != Pung && kind != Kong)
             continue;
-        const TileId t = s.setTiles[i];
         pungAllowed.add(r.somePungAllowed[static_cast<std::size_t>(t)]);
         concealedPungs += hidden;
         if (kind == Kong) {
@@ -471,6 +619,7 @@ inline FanSet ruledOutBySets(const HandStructure& s)
         if (isSuited(t)) {
             ++suited;
             byRank += std::uint32_t{1} << (3 * rankOf(t));
+            pungRanks |= 1u << (rankOf(t) - 1);
         }
     }
     FanSet out = r.needingSomePung;
@@ -480,10 +629,10 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     out.add(r.byConcealedKongs[level(concealedKongs)]);
     if (sets == 0)
         return out;
-    constexpr std::uint32_t lowBits = 01111111111;  // bit 0 of each rank's count
-    const bool three = (((byRank >> 2) | (byRank >> 1 & byRank)) & lowBits) != 0;
-    const bool two = three || ((byRank >> 1) & lowBits) != 0;
-    out.add(r.byPungsOfOneRank[three ? 3 : two ? 2 : 1]);
+    out.add(r.byPungsOfOneRank[mostOfOneRank(byRank)]);
+    out.add(r.byChowsOfOneRank[mostOfOneRank(chowsByRank)]);
+    out.add(r.byChowRanks[chowRanks]);
+    out.add(r.byPungRanks[pungRanks]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
     // Open sets: those not concealed, but the one the winning tile completed.
     const int w = s.winningSet;
@@ -522,6 +671,10 @@ inline FanSet ruledOutByReading(const HandStructure& s)
                                       level(s.kindCounts[Kong])];
     out.add(r.byForm[static_cast<std::size_t>(s.form)]);
     out.add(detail::ruledOutBySets(s));
+    if (s.pairTile != s.winningTile)
+        out.add(r.withoutWinningPair);
+    if (s.winningSet != -1)
+        out.add(r.withWinningSet);
     return out;
 }
 
