@@ -38,8 +38,9 @@ constexpr FanSet anyFormFansButFlowers =
 constexpr FanSet pairChowFans = fansWhere(isPairChowFan);
 constexpr FanSet regularOnlyFans = fansWhere(isRegularOnly);
 
-// How the driver treats each fan, and its points, in arrays indexed by FanId for the loop.
-enum class Role : std::uint8_t { Plain, ThreeChow, PairChow };
+// How the driver treats each fan, and its points, in arrays indexed by FanId for the loop. A
+// decided fan counts 1 without its rule once its needs are met, as the table's rules do.
+enum class Role : std::uint8_t { Plain, ThreeChow, PairChow, Decided };
 
 struct DriverTable {
     Role roles[FanCount + 1];
@@ -49,9 +50,10 @@ struct DriverTable {
 constexpr DriverTable driverTable = [] {
     DriverTable t{};
     for (int f = 1; f <= FanCount; ++f) {
-        t.roles[f] = isPairChowFan(f)    ? Role::PairChow
-                     : isThreeChowFan(f) ? Role::ThreeChow
-                                         : Role::Plain;
+        t.roles[f] = isPairChowFan(f)                   ? Role::PairChow
+                     : isThreeChowFan(f)                ? Role::ThreeChow
+                     : ruledOutFans.decided.contains(f) ? Role::Decided
+                                                        : Role::Plain;
         t.points[f] = fanPoints(f);
     }
     return t;
@@ -78,7 +80,8 @@ static_assert(everyFanButFlowers.count() == FanCount - 1 &&
               !everyFanButFlowers.contains(FlowerTiles));
 static_assert(anyFormFansButFlowers.count() == 32 && anyFormFansButFlowers.contains(ChickenHand));
 static_assert(pairChowFansAreOneRun());
-static_assert(countRole(Role::PairChow) == 4 && countRole(Role::ThreeChow) == 6);
+static_assert(countRole(Role::PairChow) == 4 && countRole(Role::ThreeChow) == 6 &&
+              countRole(Role::Decided) == 12);
 static_assert(driverTable.points[BigFourWinds] == 88 && driverTable.points[FlowerTiles] == 1);
 static_assert(tableDetectors.rules[NineGates - 1] == nineGates &&
               tableDetectors.countChowPairs == countChowPairs);
@@ -97,7 +100,9 @@ void settleWaitFans(std::int32_t* fanCounts, std::int32_t& total)
         countOf(fanCounts, SingleWaiting) = 0;
 }
 
-// Scores the reading testing the pending fans only, smallest first.
+// Scores the reading testing the pending fans only, smallest first. Decided fans are trusted
+// only where their needs were checked, which the pending set then says.
+template <bool NeedsChecked>
 std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
                        const FanDetectors& detectors, FanSet pending)
 {
@@ -117,7 +122,9 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
                 total += countOf(fanCounts, p) * driverTable.points[p];
             return pairChowFans;
         }
-        std::int32_t count = detectors.rules[static_cast<std::size_t>(f - 1)](s);
+        std::int32_t count = NeedsChecked && role == Role::Decided
+                                 ? 1
+                                 : detectors.rules[static_cast<std::size_t>(f - 1)](s);
         if (role == Role::ThreeChow) {
             threeChowCode = count;
             count = count > 0 ? 1 : 0;
@@ -178,7 +185,7 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
     pending.remove(ruledOutByReading(s));
     if (s.form != Regular)
         pending.remove(regularOnlyFans);
-    return scoreFans(s, fanCounts, tableDetectors, pending);
+    return scoreFans<true>(s, fanCounts, tableDetectors, pending);
 }
 
 std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
@@ -186,8 +193,8 @@ std::int32_t evaluateFans(const HandStructure& s, std::int32_t* fanCounts,
 {
     if (s.form == NoForm)
         return 0;
-    return scoreFans(s, fanCounts, detectors,
-                     s.form == Regular ? everyFanButFlowers : anyFormFansButFlowers);
+    return scoreFans<false>(s, fanCounts, detectors,
+                            s.form == Regular ? everyFanButFlowers : anyFormFansButFlowers);
 }
 
 }  // namespace fanwright

@@ -128,6 +128,9 @@ static_assert(meetsRun(RankRun::ShiftedRun3, 0b101010000) &&
 
 enum class OwnWind : std::uint8_t { None, Seat, Prevalent };
 
+// A chow the winning tile can have completed: with the winning tile as its middle, or beside it.
+enum class WaitChow : std::uint8_t { None, Middle, Beside };
+
 enum class Flag : std::uint8_t { None, LastTileInGame, LastTileOfKind, Replacement, Robbing };
 
 constexpr std::uint8_t sourceBit(WinSource w) { return static_cast<std::uint8_t>(1u << w); }
@@ -163,6 +166,8 @@ struct FanNeeds {
     RankRun pungRun = RankRun::Any;  // among the ranks of the suited pungs and kongs
     bool pairIsWinningTile = false;
     bool winningTileInPair = false;  // the winning tile completed no set
+    WaitChow waitChow = WaitChow::None;
+    TileClass pairTileIn = TileClass::Any;
     // Read from the hand's 14 tiles, the same in every reading:
     int windPungs = 0;  // winds held three times or more: a pung can only be of those
     int dragonPungs = 0;
@@ -170,6 +175,8 @@ struct FanNeeds {
     TileClass winningTileIn = TileClass::Any;
     bool someDragon = false;
     bool allConcealed = false;  // 13 concealed tiles: no declared set
+    // The needs decide the rule: it counts exactly 1 whenever they are met.
+    bool decided = false;
 };
 
 constexpr FanNeeds fanNeeds(int f)
@@ -219,17 +226,19 @@ constexpr FanNeeds fanNeeds(int f)
     case MixedTripleChow: return {.chows = 3, .chowsOfOneRank = 3};
     case MixedShiftedPungs: return {.pungs = 3, .suitedPungs = 3, .pungRun = RankRun::Run3};
     case ChickenHand: return {.never = true};
-    case LastTileDraw: return {.flag = Flag::LastTileInGame, .sources = sourceBit(SelfDrawn)};
-    case LastTileClaim: return {.flag = Flag::LastTileInGame, .sources = sourceBit(Discard)};
-    case OutWithReplacementTile: return {.flag = Flag::Replacement};
-    case RobbingTheKong: return {.flag = Flag::Robbing};
+    case LastTileDraw:
+        return {.flag = Flag::LastTileInGame, .sources = sourceBit(SelfDrawn), .decided = true};
+    case LastTileClaim:
+        return {.flag = Flag::LastTileInGame, .sources = sourceBit(Discard), .decided = true};
+    case OutWithReplacementTile: return {.flag = Flag::Replacement, .decided = true};
+    case RobbingTheKong: return {.flag = Flag::Robbing, .decided = true};
     case TwoConcealedKongs: return {.kongs = 2, .concealedKongs = 2};
-    case AllPungs: return {.pungs = 4};
+    case AllPungs: return {.pungs = 4, .decided = true};
     case MixedShiftedChows: return {.chows = 3, .chowRun = RankRun::Run3};
     case AllTypes: return {.someTileIn = C::Winds, .minSuits = 3, .someDragon = true};
     case TwoDragonPungs: return {.pungs = 2, .somePungIn = C::Dragons, .dragonPungs = 2};
     case TwoMeldedKongs: return {.kongs = 2};
-    case LastTileFan: return {.flag = Flag::LastTileOfKind};
+    case LastTileFan: return {.flag = Flag::LastTileOfKind, .decided = true};
     case DragonPung: return {.pungs = 1, .somePungIn = C::Dragons, .dragonPungs = 1};
     case PrevalentWind:
         return {.pungs = 1, .somePungIn = C::Winds, .ownWindPung = OwnWind::Prevalent};
@@ -238,28 +247,36 @@ constexpr FanNeeds fanNeeds(int f)
     case DoublePung: return {.pungs = 2, .suitedPungs = 2, .pungsOfOneRank = 2};
     case TwoConcealedPungs: return {.pungs = 2, .concealedPungs = 2};
     case ConcealedKongFan: return {.kongs = 1, .concealedKongs = 1};
-    case AllSimples: return {.allTilesIn = C::Simples};
+    case AllSimples: return {.allTilesIn = C::Simples, .decided = true};
     case PureDoubleChow: return {.chows = 2, .chowsOfOneRank = 2};
     case MixedDoubleChow: return {.chows = 2, .chowsOfOneRank = 2};
     case ShortStraight: return {.chows = 2, .chowRun = RankRun::ThreeApart};
     case TwoTerminalChows: return {.chows = 2, .chowRun = RankRun::TerminalChows};
     case PungOfTerminalsOrHonors: return {.pungs = 1, .somePungIn = C::TerminalsOrWinds};
     case MeldedKongFan: return {.kongs = 1, .meldedKongs = 1};
-    case EdgeWait: return {.chows = 1, .singleWait = true, .winningTileIn = C::ThreesAndSevens};
-    case ClosedWait: return {.chows = 1, .singleWait = true, .winningTileIn = C::Simples};
+    case EdgeWait:
+        return {.chows = 1,
+                .singleWait = true,
+                .waitChow = WaitChow::Beside,
+                .winningTileIn = C::ThreesAndSevens};
+    case ClosedWait:
+        return {.chows = 1,
+                .singleWait = true,
+                .waitChow = WaitChow::Middle,
+                .winningTileIn = C::Simples};
     case SingleWaiting: return {.singleWait = true, .pairIsWinningTile = true};
     case NineGates: return {.allTilesIn = C::Suited, .suits = 1, .allConcealed = true};
-    case FullFlush: return {.allTilesIn = C::Suited, .suits = 1};
-    case HalfFlush: return {.suits = 1};
-    case OneVoidedSuit: return {.suits = 2};
-    case NoHonors: return {.allTilesIn = C::Suited};
-    case OutsideHand: return {.allTilesIn = C::OutsideRanks};
+    case FullFlush: return {.allTilesIn = C::Suited, .suits = 1, .decided = true};
+    case HalfFlush: return {.suits = 1, .minSuits = 1, .decided = true};
+    case OneVoidedSuit: return {.suits = 2, .decided = true};
+    case NoHonors: return {.allTilesIn = C::Suited, .decided = true};
+    case OutsideHand: return {.allTilesIn = C::OutsideRanks, .pairTileIn = C::TerminalsOrHonors};
     case TileHog: return {.fourOfAKind = true};
     case MeldedHand:
         return {.sources = sourceBit(Discard), .noneConcealed = true, .winningTileInPair = true};
     case FullyConcealedHand: return {.sources = AnySource & ~sourceBit(Discard), .noneOpen = true};
     case ConcealedHand: return {.sources = AnySource & ~sourceBit(SelfDrawn), .noneOpen = true};
-    case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn)};
+    case SelfDrawnFan: return {.sources = sourceBit(SelfDrawn), .decided = true};
     case FlowerTiles: return {.never = true};
     default: return {};
     }
@@ -296,6 +313,10 @@ struct RuledOutFans {
     FanSet withDeclaredSets;
     FanSet withoutWinningPair;
     FanSet withWinningSet;
+    FanSet withoutMiddleChow;  // no chow has the winning tile as its middle
+    FanSet withoutBesideChow;  // nor beside it
+    std::array<FanSet, TileCodes> byPairTile;
+    FanSet decided;
     FanSet withoutKnittedRow;
     FanSet withOpenSets;
     FanSet withConcealedSets;
@@ -385,6 +406,16 @@ inline constexpr RuledOutFans ruledOutFans = [] {
             r.withoutWinningPair.add(f);
         if (n.winningTileInPair)
             r.withWinningSet.add(f);
+        if (n.waitChow == WaitChow::Middle)
+            r.withoutMiddleChow.add(f);
+        if (n.waitChow == WaitChow::Beside)
+            r.withoutBesideChow.add(f);
+        for (TileId t = NoTile; t <= LastTile; ++t) {
+            if (t == NoTile ? n.pairTileIn != TileClass::Any : !inClass(n.pairTileIn, t))
+                r.byPairTile[static_cast<std::size_t>(t)].add(f);
+        }
+        if (n.decided)
+            r.decided.add(f);
         for (int suits = 0; suits < n.minSuits; ++suits)
             r.byFewSuits[static_cast<std::size_t>(suits)].add(f);
         if (n.knittedRow)
@@ -599,6 +630,7 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     const int sets = s.form == Regular ? 4 : 0;
     unsigned chowRanks = 0, pungRanks = 0;
     std::uint32_t chowsByRank = 0;
+    std::uint64_t chowMiddles = 0;
     for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
         const int hidden = s.setConcealed[i];
@@ -607,6 +639,7 @@ inline FanSet ruledOutBySets(const HandStructure& s)
         if (kind == Chow) {
             chowRanks |= 1u << (rankOf(t) - 1);
             chowsByRank += std::uint32_t{1} << (3 * rankOf(t));
+            chowMiddles |= std::uint64_t{1} << t;
         }
         if (kind != Pung && kind != Kong)
             continue;
@@ -633,6 +666,12 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     out.add(r.byChowsOfOneRank[mostOfOneRank(chowsByRank)]);
     out.add(r.byChowRanks[chowRanks]);
     out.add(r.byPungRanks[pungRanks]);
+    const std::uint64_t winning = std::uint64_t{1} << s.winningTile;
+    if ((chowMiddles & winning) == 0)
+        out.add(r.withoutMiddleChow);
+    if ((chowMiddles & (winning << 1 | winning >> 1)) == 0)
+        out.add(r.withoutBesideChow);
+    out.add(r.byPairTile[static_cast<std::size_t>(s.pairTile)]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
     // Open sets: those not concealed, but the one the winning tile completed.
     const int w = s.winningSet;

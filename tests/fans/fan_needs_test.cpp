@@ -1,4 +1,5 @@
-// The facts that let the driver skip a rule must never skip one that would fire.
+// The facts that let the driver skip a rule must never skip one that would fire, nor decide
+// one its rule would not count as 1.
 #include "fans/fan_needs.h"
 #include "fans/chow_pairs.h"
 #include "fans/evaluation.h"
@@ -23,10 +24,12 @@ void expectRuledOutRulesSilent(const Hand& hand)
         std::int32_t pairCounts[FanCount] = {};
         countChowPairs(s, 0, pairCounts);
         for (int f = 1; f <= FanCount; ++f) {
-            if (possible.contains(f))
-                continue;
             const std::int32_t fired = isPairChowFan(f) ? pairCounts[f - 1] : fanRule(f)(s);
-            ASSERT_EQ(fired, 0) << Hand(hand).toLogText() << ": " << fanName(f);
+            if (!possible.contains(f)) {
+                ASSERT_EQ(fired, 0) << Hand(hand).toLogText() << ": " << fanName(f);
+            } else if (ruledOutFans.decided.contains(f)) {
+                ASSERT_EQ(fired, 1) << Hand(hand).toLogText() << ": " << fanName(f) << " decided";
+            }
         }
     }
 }
