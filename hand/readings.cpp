@@ -55,14 +55,14 @@ void sortSets(std::uint32_t* codes, int n)
     }
 }
 
-// Two adjacent sets put in order, swapped only when the first sorts after the second; chosen
-// rather than branched on, as the order is a coin toss to the processor.
+// Two adjacent sets put in order, swapped only when the first sorts after the second; by a
+// mask rather than a branch, as the order is a coin toss to the processor.
 void orderAdjacent(std::uint32_t& a, std::uint32_t& b)
 {
-    const bool swap = (a >> 8) > (b >> 8);
-    const std::uint32_t first = swap ? b : a, second = swap ? a : b;
-    a = first;
-    b = second;
+    const std::uint32_t swap = 0u - static_cast<std::uint32_t>((a >> 8) > (b >> 8));
+    const std::uint32_t change = (a ^ b) & swap;
+    a ^= change;
+    b ^= change;
 }
 
 // A regular reading's four sets, by the adjacent swaps of a bubble sort: stable, and without
@@ -156,24 +156,22 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
     // Copies of fixed size, done in place rather than by a library call.
     static_assert(sizeof s_.tileCounts == sizeof held.counts);
     std::memcpy(s_.tileCounts, held.counts.data(), sizeof s_.tileCounts);
-    s_.suitCounts[0] = held.suitSums[0];
-    s_.suitCounts[1] = held.suitSums[1];
-    s_.suitCounts[2] = held.suitSums[2];
+    int suits[4] = {held.suitSums[0], held.suitSums[1], held.suitSums[2], 0};  // 3: honors
     std::uint64_t declared = 0;
     for (int i = 0; i < hand.setCount; ++i) {
+        // A chow adds one copy of its tile and its neighbours, any other set three of its tile:
+        // added without asking which, as the kinds come in no order the processor can learn.
         const TileId t = hand.setTiles[i];
-        if (hand.setKinds[i] == Chow) {
-            ++s_.tileCounts[t - 1];
-            ++s_.tileCounts[t];
-            ++s_.tileCounts[t + 1];
-            declared |= bitOf(t - 1) | bitOf(t) | bitOf(t + 1);
-        } else {
-            s_.tileCounts[t] += 3;
-            declared |= bitOf(t);
-        }
-        if (isSuited(t))
-            s_.suitCounts[suitOf(t)] += 3;
+        const int chow = hand.setKinds[i] == Chow ? 1 : 0;
+        s_.tileCounts[t - chow] += chow;
+        s_.tileCounts[t] += 3 - 2 * chow;
+        s_.tileCounts[t + chow] += chow;
+        declared |= (chow != 0 ? std::uint64_t{7} : std::uint64_t{2}) << (t - 1);
+        suits[isSuited(t) ? suitOf(t) : 3] += 3;
     }
+    s_.suitCounts[0] = suits[0];
+    s_.suitCounts[1] = suits[1];
+    s_.suitCounts[2] = suits[2];
     TileId sorted[MaxTiles + 3];
     int n = 0;
     bool four = false;
@@ -192,10 +190,20 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
 // a whole-hand reading they are all 0 already but the kind counts.
 void ReadingStream::clearSetCounts()
 {
-    for (int i = 0; i < s_.setCount && s_.form == Regular; ++i)
-        --(s_.setKinds[i] == Chow ? s_.chowCounts : s_.pungCounts)[s_.setTiles[i]];
+    if (s_.form == Regular) {
+        for (int i = 0; i < s_.setCount; ++i)
+            --setCountsOf(s_.setKinds[i])[s_.setTiles[i]];
+    }
     std::fill(std::begin(s_.kindCounts), std::end(s_.kindCounts), 0);
     s_.form = NoForm;
+}
+
+// The chow counts for a chow, the pung counts for the others: picked from a table by the kind,
+// not branched on.
+std::int32_t* ReadingStream::setCountsOf(SetKind kind)
+{
+    std::int32_t* const counts[2] = {s_.pungCounts, s_.chowCounts};
+    return counts[kind == Chow ? 1 : 0];
 }
 
 bool ReadingStream::next()
@@ -217,7 +225,7 @@ bool ReadingStream::next()
 // winning tile's code takes it.
 void ReadingStream::buildRegularReading()
 {
-    std::uint32_t codes[MaxSets];
+    std::uint32_t codes[GatheredSlots];
     const int n = gatherSets(codes);
     if (n == 4)
         sortFourSets(codes);
@@ -233,28 +241,45 @@ void ReadingStream::buildRegularReading()
     s_.remainingCount = 0;  // every tile goes into a set or the pair
 }
 
+// The suits' sets read as one run, bamboo first: the splits' set fields laid end to end, and a
+// set's suit told by where it stands. Four slots are always written and as many kept as there
+// are sets, so that the number of sets, which no processor can guess, steers no branch. The
+// first set holding the winning tile takes it: only a set of the tile's own suit can, or its
+// honor pung.
 int ReadingStream::gatherSets(std::uint32_t* codes) const
 {
     std::memcpy(codes, declaredSets_, sizeof declaredSets_);
-    int n = declaredCount_;
-    bool winningPlaced = false;
-    const auto place = [&](SetKind kind, TileId tile) {
-        const TileId low = kind == Chow ? tile - 1 : tile, high = kind == Chow ? tile + 1 : tile;
-        std::uint32_t flags = ConcealedSet;
-        if (!winningPlaced && s_.winningTile >= low && s_.winningTile <= high) {
-            winningPlaced = true;
-            flags = WinningSet | (s_.winSource == SelfDrawn ? ConcealedSet : 0);
-        }
-        codes[n++] = setCode(kind, tile, flags);
-    };
-    for (int suit = 0; suit < 3; ++suit) {
-        const SuitSplit split = *current_[suit];
-        for (int i = 0; i < split.setCount(); ++i)
-            place(split.isPung(i) ? Pung : Chow, suitedTile(suit, split.rankIndex(i) + 1));
+    const int n = declaredCount_;
+    const SuitSplit b = *current_[0], c = *current_[1], d = *current_[2];
+    const int bEnd = b.setCount(), cEnd = bEnd + c.setCount(), dEnd = cEnd + d.setCount();
+    const std::uint64_t run = std::uint64_t{b.setFields()} |
+                              std::uint64_t{c.setFields()} << (5 * bEnd) |
+                              std::uint64_t{d.setFields()} << (5 * cEnd);
+    const TileId w = s_.winningTile;
+    unsigned holding = 0;  // bit i: set i of the run holds the winning tile
+    for (int i = 0; i < 4; ++i) {
+        const auto set = static_cast<unsigned>(run >> (5 * i)) & 31;
+        const unsigned pung = set >> 4;
+        const int suit = (i >= bEnd ? 1 : 0) + (i >= cEnd ? 1 : 0);
+        const TileId tile = suitedTile(suit, static_cast<int>(set & 15) + 1);
+        // A pung holds its tile only, a chow its tile and both neighbours.
+        const auto offset = static_cast<unsigned>(w - tile + 1) - pung;
+        holding |= (offset <= 2 - 2 * pung ? 1u : 0u) << i;
+        codes[n + i] =
+            setCode(static_cast<SetKind>(Chow + 2 * static_cast<int>(pung)), tile, ConcealedSet);
     }
-    for (int h = 0; h < honorPungCount_; ++h)
-        place(Pung, honorPungs_[h]);
-    return n;
+    holding &= (1u << dEnd) - 1;
+    int winning = holding != 0 ? n + std::countr_zero(holding) : GatheredSlots - 1;
+    int end = n + dEnd;
+    for (int h = 0; h < honorPungCount_; ++h) {
+        winning = honorPungs_[h] == w ? end : winning;
+        codes[end++] = setCode(Pung, honorPungs_[h], ConcealedSet);
+    }
+    // With the winning tile in the pair, the flag goes to a slot past every set.
+    codes[GatheredSlots - 1] = 0;
+    const std::uint32_t winningFlags = WinningSet | (s_.winSource == SelfDrawn ? ConcealedSet : 0);
+    codes[winning] = (codes[winning] & ~ConcealedSet) | winningFlags;
+    return end;
 }
 
 // The sets and their counts, the previous reading's counts taken back first.
@@ -262,18 +287,19 @@ void ReadingStream::writeSets(const std::uint32_t* codes, int n)
 {
     clearSetCounts();
     s_.setCount = n;
-    s_.winningSet = -1;
+    unsigned winning = 1u << n;  // bit i: set i took the winning tile; bit n: none did
     for (int i = 0; i < n; ++i) {
         const auto kind = static_cast<SetKind>(codes[i] >> 16);
         const auto tile = static_cast<TileId>((codes[i] >> 8) & 0xFF);
         s_.setKinds[i] = kind;
         s_.setTiles[i] = tile;
         s_.setConcealed[i] = static_cast<std::uint8_t>(codes[i] & ConcealedSet);
-        if ((codes[i] & WinningSet) != 0)
-            s_.winningSet = i;
+        winning |= (codes[i] & WinningSet) != 0 ? 1u << i : 0u;
         ++s_.kindCounts[kind];
-        ++(kind == Chow ? s_.chowCounts : s_.pungCounts)[tile];
+        ++setCountsOf(kind)[tile];
     }
+    const int first = std::countr_zero(winning);
+    s_.winningSet = first < n ? first : -1;
 }
 
 // The dots' splits turn fastest and the bamboo's slowest, as the search nests them.

@@ -36,11 +36,16 @@ private:
     void sortDeclaredSets(const Hand& hand);
     void countTiles(const Hand& hand, const HeldTiles& held);
     void clearSetCounts();
+    std::int32_t* setCountsOf(SetKind kind);
     void buildRegularReading();
     int gatherSets(std::uint32_t* codes) const;
     void writeSets(const std::uint32_t* codes, int n);
     void advance();
     bool findSpecialReading();
+
+    // Room for the sets while a reading is gathered: every split writes four slots, and one
+    // slot past them all takes the winning flag when the pair holds the winning tile.
+    static constexpr int GatheredSlots = MaxSets + 5;
 
     HandStructure s_;
     std::uint64_t tileKinds_ = 0;

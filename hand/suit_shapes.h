@@ -159,6 +159,8 @@ public:
     int pairRankIndex() const { return static_cast<int>((bits_ >> 23) & 15) - 1; }
     bool isLast() const { return (bits_ >> 31) != 0; }
     std::uint32_t bits() const { return bits_; }
+    // The sets' five-bit fields, set 0 lowest; the fields past setCount() are 0.
+    std::uint32_t setFields() const { return bits_ & 0xFFFFF; }
 
     void addSet(bool pung, int rankIndex);
     void setPair(int rankIndex);
