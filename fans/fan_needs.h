@@ -532,8 +532,7 @@ inline FanSet ruledOutByTiles(const TileFacts& tiles)
     FanSet unmet = r.needingSomeTile;
     unmet.remove(someAllowed);
     out.add(unmet);
-    if (!tiles.fourOfAKind)
-        out.add(r.withoutFourOfAKind);
+    out.addWhen(!tiles.fourOfAKind, r.withoutFourOfAKind);
     return out;
 }
 
@@ -553,10 +552,8 @@ inline FanSet ruledOutByHonorPungs(const HandStructure& s)
     const int dragons = held(RedDragon) + held(GreenDragon) + held(WhiteDragon);
     FanSet out = r.byWindPungs[static_cast<std::size_t>(winds)];
     out.add(r.byDragonPungs[static_cast<std::size_t>(dragons)]);
-    if (held(s.seatWind) == 0)
-        out.add(r.withoutSeatWindPung);
-    if (held(s.prevalentWind) == 0)
-        out.add(r.withoutPrevalentWindPung);
+    out.addWhen(held(s.seatWind) == 0, r.withoutSeatWindPung);
+    out.addWhen(held(s.prevalentWind) == 0, r.withoutPrevalentWindPung);
     return out;
 }
 
@@ -592,14 +589,11 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
     out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
     out.add(r.byFlags[flags]);
     out.add(detail::ruledOutByTiles(tiles));
-    if (s.waitCount != 1)
-        out.add(r.withSeveralWaits);
+    out.addWhen(s.waitCount != 1, r.withSeveralWaits);
     out.add(detail::ruledOutByHonorPungs(s));
     out.add(r.byWinningTile[static_cast<std::size_t>(s.winningTile)]);
-    if ((tiles.kinds & detail::dragonBits) == 0)
-        out.add(r.withoutDragon);
-    if (s.concealedCount != MaxTiles - 1)
-        out.add(r.withDeclaredSets);
+    out.addWhen((tiles.kinds & detail::dragonBits) == 0, r.withoutDragon);
+    out.addWhen(s.concealedCount != MaxTiles - 1, r.withDeclaredSets);
     return out;
 }
 
@@ -609,6 +603,14 @@ namespace detail {
 // the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
 // kongs, suited pungs sharing a rank (a 3-bit count per rank, so that one test finds any rank
 // held in two or three suits). A whole-hand reading has no sets to read.
+// Bit r - 1 for a suited tile of rank r, none for an honor.
+inline constexpr std::array<unsigned, TileCodes> rankBits = [] {
+    std::array<unsigned, TileCodes> bits{};
+    for (TileId t = FirstTile; t <= LastTile; ++t)
+        bits[static_cast<std::size_t>(t)] = isSuited(t) ? 1u << (rankOf(t) - 1) : 0;
+    return bits;
+}();
+
 // The most sets sharing a rank (at least 1), from a 3-bit count per rank: one test finds any
 // rank counted two, three or four times. Four sets at most, so a count never passes 4.
 inline std::size_t mostOfOneRank(std::uint32_t byRank)
@@ -631,29 +633,28 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     unsigned chowRanks = 0, pungRanks = 0;
     std::uint32_t chowsByRank = 0;
     std::uint64_t chowMiddles = 0;
+    // Every fact is added in, masked by the set's kind: the kinds come in no order a processor
+    // could learn.
     for (int i = 0; i < sets; ++i) {
         const SetKind kind = s.setKinds[i];
         const int hidden = s.setConcealed[i];
         const TileId t = s.setTiles[i];
+        const auto at = static_cast<std::size_t>(t);
+        const unsigned chow = kind == Chow ? 1 : 0, kong = kind == Kong ? 1 : 0;
+        const unsigned pung = kind == Pung ? 1 : kong;
+        const unsigned suitedPung = pung & (isSuited(t) ? 1 : 0);
+        const auto rankShift = static_cast<unsigned>(3 * rankOf(t));
         concealed += hidden;
-        if (kind == Chow) {
-            chowRanks |= 1u << (rankOf(t) - 1);
-            chowsByRank += std::uint32_t{1} << (3 * rankOf(t));
-            chowMiddles |= std::uint64_t{1} << t;
-        }
-        if (kind != Pung && kind != Kong)
-            continue;
-        pungAllowed.add(r.somePungAllowed[static_cast<std::size_t>(t)]);
-        concealedPungs += hidden;
-        if (kind == Kong) {
-            concealedKongs += hidden;
-            meldedKongs += 1 - hidden;
-        }
-        if (isSuited(t)) {
-            ++suited;
-            byRank += std::uint32_t{1} << (3 * rankOf(t));
-            pungRanks |= 1u << (rankOf(t) - 1);
-        }
+        chowRanks |= chow * rankBits[at];
+        chowsByRank += chow << rankShift;
+        chowMiddles |= std::uint64_t{chow} << t;
+        pungAllowed.addWhen(pung != 0, r.somePungAllowed[at]);
+        concealedPungs += static_cast<int>(pung) & hidden;
+        concealedKongs += static_cast<int>(kong) & hidden;
+        meldedKongs += static_cast<int>(kong) & (1 - hidden);
+        suited += static_cast<int>(suitedPung);
+        byRank += suitedPung << rankShift;
+        pungRanks |= suitedPung * rankBits[at];
     }
     FanSet out = r.needingSomePung;
     out.remove(pungAllowed);
@@ -667,20 +668,16 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     out.add(r.byChowRanks[chowRanks]);
     out.add(r.byPungRanks[pungRanks]);
     const std::uint64_t winning = std::uint64_t{1} << s.winningTile;
-    if ((chowMiddles & winning) == 0)
-        out.add(r.withoutMiddleChow);
-    if ((chowMiddles & (winning << 1 | winning >> 1)) == 0)
-        out.add(r.withoutBesideChow);
+    out.addWhen((chowMiddles & winning) == 0, r.withoutMiddleChow);
+    out.addWhen((chowMiddles & (winning << 1 | winning >> 1)) == 0, r.withoutBesideChow);
     out.add(r.byPairTile[static_cast<std::size_t>(s.pairTile)]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
     // Open sets: those not concealed, but the one the winning tile completed.
     const int w = s.winningSet;
     const bool openWinningSet = w >= 0 && w < sets && s.setConcealed[w] == 0;
     const int open = sets - concealed - (openWinningSet ? 1 : 0);
-    if (open > 0)
-        out.add(r.withOpenSets);
-    if (concealed > 0)
-        out.add(r.withConcealedSets);
+    out.addWhen(open > 0, r.withOpenSets);
+    out.addWhen(concealed > 0, r.withConcealedSets);
     return out;
 }
 
@@ -710,10 +707,8 @@ inline FanSet ruledOutByReading(const HandStructure& s)
                                       level(s.kindCounts[Kong])];
     out.add(r.byForm[static_cast<std::size_t>(s.form)]);
     out.add(detail::ruledOutBySets(s));
-    if (s.pairTile != s.winningTile)
-        out.add(r.withoutWinningPair);
-    if (s.winningSet != -1)
-        out.add(r.withWinningSet);
+    out.addWhen(s.pairTile != s.winningTile, r.withoutWinningPair);
+    out.addWhen(s.winningSet != -1, r.withWinningSet);
     return out;
 }
 
