@@ -112,14 +112,18 @@ void considerSearchedReadings(BestReading& best, const Hand& hand, int waitCount
         best.consider(readings.list()[i]);
 }
 
-// As taking the winning tile out and putting it back leaves the tile list: its first copy
-// moved to the end.
+// As taking the winning tile out and putting it back leaves the tile list of a complete hand:
+// its first copy moved to the end. Every tile after that copy steps back one place, chosen per
+// place rather than searched for, as where the copy stands differs from hand to hand.
 void moveWinningTileLast(Hand& hand)
 {
-    TileId* end = hand.tiles + hand.tileCount;
-    TileId* first = std::find(hand.tiles, end, hand.winningTile);
-    if (first != end)
-        std::rotate(first, first + 1, end);
+    const TileId w = hand.winningTile;
+    bool passed = false;
+    for (int i = 0; i + 1 < MaxTiles; ++i) {
+        passed = passed || hand.tiles[i] == w;
+        hand.tiles[i] = passed ? hand.tiles[i + 1] : hand.tiles[i];
+    }
+    hand.tiles[MaxTiles - 1] = passed ? w : hand.tiles[MaxTiles - 1];
 }
 
 }  // namespace
