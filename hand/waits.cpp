@@ -45,26 +45,29 @@ constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
 std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const int* sums)
 {
     // Honors not held add neither a single nor a pair, nor can one of them complete the hand.
+    // The conditions below are combined without short cuts: which hold differs from hand to
+    // hand, so branches on them would be guesses.
     const std::uint64_t heldHonors = h.kinds & honorBits;
     int honorSingles = 0, honorPairs = 0;
     for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
         const int n = h.counts[at(std::countr_zero(bits))];
-        honorSingles += n == 1 || n == 4 ? 1 : 0;
+        honorSingles += (n == 1) | (n == 4);
         honorPairs += n == 2 ? 1 : 0;
     }
     bool fine[3];
     int pairs[3];
     for (int s = 0; s < 3; ++s) {
-        fine[s] = residueOf(sums[s]) != 1 && shapes[s].splits();
+        fine[s] = (residueOf(sums[s]) != 1) & shapes[s].splits();
         pairs[s] = residueOf(sums[s]) == 2 ? 1 : 0;
     }
     std::uint64_t found = 0;
     for (int s = 0; s < 3; ++s) {
         const int o1 = (s + 1) % 3, o2 = (s + 2) % 3;
         const int needed = 1 - honorPairs - pairs[o1] - pairs[o2];  // pairs this suit must hold
-        const bool othersFine = honorSingles == 0 && fine[o1] && fine[o2];
-        if (othersFine && residueOf(sums[s] + 1) == 2 * needed)
-            found |= std::uint64_t{shapes[s].completions()} << suitedTile(s, 1);
+        const bool completes =
+            (honorSingles == 0) & fine[o1] & fine[o2] & (residueOf(sums[s] + 1) == 2 * needed);
+        found |= (std::uint64_t{shapes[s].completions()} << suitedTile(s, 1)) &
+                 (0 - static_cast<std::uint64_t>(completes));
     }
     if (!(fine[0] && fine[1] && fine[2]))
         return found;
