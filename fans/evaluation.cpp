@@ -81,7 +81,7 @@ static_assert(everyFanButFlowers.count() == FanCount - 1 &&
 static_assert(anyFormFansButFlowers.count() == 32 && anyFormFansButFlowers.contains(ChickenHand));
 static_assert(pairChowFansAreOneRun());
 static_assert(countRole(Role::PairChow) == 4 && countRole(Role::ThreeChow) == 6 &&
-              countRole(Role::Decided) == 12);
+              countRole(Role::Decided) == 13);
 static_assert(driverTable.points[BigFourWinds] == 88 && driverTable.points[FlowerTiles] == 1);
 static_assert(tableDetectors.rules[NineGates - 1] == nineGates &&
               tableDetectors.countChowPairs == countChowPairs);

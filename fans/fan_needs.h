@@ -264,7 +264,7 @@ constexpr FanNeeds fanNeeds(int f)
                 .singleWait = true,
                 .waitChow = WaitChow::Middle,
                 .winningTileIn = C::Simples};
-    case SingleWaiting: return {.singleWait = true, .pairIsWinningTile = true};
+    case SingleWaiting: return {.singleWait = true, .pairIsWinningTile = true, .decided = true};
     case NineGates: return {.allTilesIn = C::Suited, .suits = 1, .allConcealed = true};
     case FullFlush: return {.allTilesIn = C::Suited, .suits = 1, .decided = true};
     case HalfFlush: return {.suits = 1, .minSuits = 1, .decided = true};
@@ -603,12 +603,36 @@ namespace detail {
 // the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
 // kongs, suited pungs sharing a rank (a 3-bit count per rank, so that one test finds any rank
 // held in two or three suits). A whole-hand reading has no sets to read.
-// Bit r - 1 for a suited tile of rank r, none for an honor.
-inline constexpr std::array<unsigned, TileCodes> rankBits = [] {
-    std::array<unsigned, TileCodes> bits{};
-    for (TileId t = FirstTile; t <= LastTile; ++t)
-        bits[static_cast<std::size_t>(t)] = isSuited(t) ? 1u << (rankOf(t) - 1) : 0;
-    return bits;
+// What the set facts read of a tile and of a kind, looked up rather than compared, so that
+// the compiler has no comparison to branch on.
+struct TileRank {
+    unsigned bit = 0;    // bit r - 1 for a suited tile of rank r, none for an honor
+    unsigned shift = 0;  // 3 * r: where the tile's rank counts in a 3-bit count per rank
+    unsigned suited = 0;
+};
+
+inline constexpr std::array<TileRank, TileCodes> tileRanks = [] {
+    std::array<TileRank, TileCodes> ranks{};
+    for (TileId t = FirstTile; t <= LastTile; ++t) {
+        if (isSuited(t))
+            ranks[static_cast<std::size_t>(t)] = {1u << (rankOf(t) - 1),
+                                                  static_cast<unsigned>(3 * rankOf(t)), 1};
+    }
+    return ranks;
+}();
+
+struct KindFacts {
+    unsigned chow = 0;
+    unsigned pung = 0;  // a pung or a kong
+    unsigned kong = 0;
+};
+
+inline constexpr std::array<KindFacts, SetKindSlots> kindFacts = [] {
+    std::array<KindFacts, SetKindSlots> facts{};
+    facts[Chow].chow = 1;
+    facts[Pung].pung = 1;
+    facts[Kong] = {0, 1, 1};
+    return facts;
 }();
 
 // The most sets sharing a rank (at least 1), from a 3-bit count per rank: one test finds any
@@ -636,25 +660,23 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     // Every fact is added in, masked by the set's kind: the kinds come in no order a processor
     // could learn.
     for (int i = 0; i < sets; ++i) {
-        const SetKind kind = s.setKinds[i];
-        const int hidden = s.setConcealed[i];
+        const KindFacts kind = kindFacts[static_cast<std::size_t>(s.setKinds[i])];
+        const auto hidden = static_cast<unsigned>(s.setConcealed[i]);
         const TileId t = s.setTiles[i];
         const auto at = static_cast<std::size_t>(t);
-        const unsigned chow = kind == Chow ? 1 : 0, kong = kind == Kong ? 1 : 0;
-        const unsigned pung = kind == Pung ? 1 : kong;
-        const unsigned suitedPung = pung & (isSuited(t) ? 1 : 0);
-        const auto rankShift = static_cast<unsigned>(3 * rankOf(t));
-        concealed += hidden;
-        chowRanks |= chow * rankBits[at];
-        chowsByRank += chow << rankShift;
-        chowMiddles |= std::uint64_t{chow} << t;
-        pungAllowed.addWhen(pung != 0, r.somePungAllowed[at]);
-        concealedPungs += static_cast<int>(pung) & hidden;
-        concealedKongs += static_cast<int>(kong) & hidden;
-        meldedKongs += static_cast<int>(kong) & (1 - hidden);
+        const TileRank rank = tileRanks[at];
+        const unsigned suitedPung = kind.pung & rank.suited;
+        concealed += static_cast<int>(hidden);
+        chowRanks |= kind.chow * rank.bit;
+        chowsByRank += kind.chow << rank.shift;
+        chowMiddles |= std::uint64_t{kind.chow} << t;
+        pungAllowed.addWhen(kind.pung != 0, r.somePungAllowed[at]);
+        concealedPungs += static_cast<int>(kind.pung & hidden);
+        concealedKongs += static_cast<int>(kind.kong & hidden);
+        meldedKongs += static_cast<int>(kind.kong & (1 - hidden));
         suited += static_cast<int>(suitedPung);
-        byRank += suitedPung << rankShift;
-        pungRanks |= suitedPung * rankBits[at];
+        byRank += suitedPung << rank.shift;
+        pungRanks |= suitedPung * rank.bit;
     }
     FanSet out = r.needingSomePung;
     out.remove(pungAllowed);
@@ -673,9 +695,9 @@ inline FanSet ruledOutBySets(const HandStructure& s)
     out.add(r.byPairTile[static_cast<std::size_t>(s.pairTile)]);
     out.add(r.byMeldedKongs[level(meldedKongs)]);
     // Open sets: those not concealed, but the one the winning tile completed.
-    const int w = s.winningSet;
-    const bool openWinningSet = w >= 0 && w < sets && s.setConcealed[w] == 0;
-    const int open = sets - concealed - (openWinningSet ? 1 : 0);
+    const auto w = static_cast<unsigned>(s.winningSet);  // -1, none, turns large
+    const int openWinningSet = (w < 4) & (s.setConcealed[w & 3] == 0);
+    const int open = sets - concealed - openWinningSet;
     out.addWhen(open > 0, r.withOpenSets);
     out.addWhen(concealed > 0, r.withConcealedSets);
     return out;

@@ -120,7 +120,7 @@ void moveWinningTileLast(Hand& hand)
     const TileId w = hand.winningTile;
     bool passed = false;
     for (int i = 0; i + 1 < MaxTiles; ++i) {
-        passed = passed || hand.tiles[i] == w;
+        passed |= hand.tiles[i] == w;
         hand.tiles[i] = passed ? hand.tiles[i + 1] : hand.tiles[i];
     }
     hand.tiles[MaxTiles - 1] = passed ? w : hand.tiles[MaxTiles - 1];
