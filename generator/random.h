@@ -8,6 +8,23 @@ namespace fanwright {
 
 inline constexpr int RandomMax = 0x7FFF;
 
+// The double nearest to 1/32767. Multiplying by it is not dividing by 32767: the two differ
+// for 448 of the 32768 values, and generated hands depend on which is used.
+inline constexpr double RandomUnitStep = 3.051850947599719e-05;
+
+// The process-wide state; seedRandom sets it, every draw moves it on.
+inline std::uint32_t randomState = 0;
+
+constexpr std::uint32_t nextRandomState(std::uint32_t state)
+{
+    return state * 214013u + 2531011u;  // unsigned: wraps modulo 2^32
+}
+
+constexpr int randomValueOf(std::uint32_t state)
+{
+    return static_cast<int>((state >> 16) & 0x7FFFu);
+}
+
 // Seeds from the calendar time in seconds, once at start-up.
 void seedRandom();
 // Seeds with a given value, for repeatable runs.
@@ -21,5 +38,35 @@ double randomUnit();
 
 // The next value modulo n, 0..n-1; n must be at least 1.
 int randomBelow(int n);
+
+// Draws from a copy of the process-wide state, given back when the run ends: the many draws of
+// one hand then stay in a register instead of going through memory the hand's stores may alias.
+class RandomRun {
+public:
+    RandomRun() = default;
+    RandomRun(const RandomRun&) = delete;
+    RandomRun& operator=(const RandomRun&) = delete;
+    ~RandomRun() { randomState = state_; }
+
+    int next()
+    {
+        state_ = nextRandomState(state_);
+        return randomValueOf(state_);
+    }
+    double unit() { return next() * RandomUnitStep; }
+    int below(int n) { return next() % n; }
+
+    // A draw that happens only when `wanted`, decided without a branch: otherwise the state
+    // stays and the value returned means nothing.
+    int nextIf(bool wanted)
+    {
+        const std::uint32_t drawn = nextRandomState(state_);
+        state_ = wanted ? drawn : state_;
+        return randomValueOf(drawn);
+    }
+
+private:
+    std::uint32_t state_ = randomState;
+};
 
 }  // namespace fanwright
