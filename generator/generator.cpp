@@ -44,8 +44,8 @@ constexpr std::uint64_t allIf(bool condition) { return std::uint64_t{0} - condit
 // `count` moves past it only when it does, so a declared set is overwritten by the next.
 struct DrawnTiles {
     TileId tiles[MaxTiles] = {};
-    std::uint8_t copies[TileCodes] = {};
-    std::uint64_t kinds = 0;  // a bit for each tile with a copy here
+    std::uint16_t copies[TileCodes] = {};  // not bytes: stores to those may alias anything
+    std::uint64_t kinds = 0;               // a bit for each tile with a copy here
     int count = 0;
     int winningIndex = 0;
 
@@ -53,7 +53,7 @@ struct DrawnTiles {
     {
         for (int i = 0; i < n; ++i)
             tiles[count++] = t;
-        copies[t] = static_cast<std::uint8_t>(copies[t] + n);
+        copies[t] = static_cast<std::uint16_t>(copies[t] + n);
         kinds |= std::uint64_t{1} << t;
     }
 
@@ -68,12 +68,13 @@ struct DrawnTiles {
         }
     }
 
-    // Three entries, kept only when `kept` is 1; `span` holds their tiles.
-    void addSetEntries(const TileId* entries, std::uint64_t span, int kept)
+    // A set's three entries, `step` apart, kept only when `kept` is 1; `span` holds their tiles.
+    void addSetEntries(TileId first, TileId step, std::uint64_t span, int kept)
     {
         for (int i = 0; i < 3; ++i) {
-            tiles[count + i] = entries[i];
-            copies[entries[i]] = static_cast<std::uint8_t>(copies[entries[i]] + kept);
+            const TileId t = first + i * step;
+            tiles[count + i] = t;
+            copies[t] = static_cast<std::uint16_t>(copies[t] + kept);
         }
         kinds |= span & allIf(kept != 0);
         count += 3 * kept;
@@ -102,17 +103,14 @@ public:
     std::uint64_t withAtLeast3() const { return atLeast3_; }
     std::uint64_t withAtLeast4() const { return atLeast4_; }
 
-    // Takes as many copies (1 to 4) of every tile in the mask: for those tiles, each level
-    // becomes the level `copies` higher, chosen by masks rather than by a test.
-    void take(std::uint64_t tiles, int copies)
+    // Takes a set's copies: one of each tile in `ones` (a chow), three of the tile in `threes`
+    // (a pung), and every copy of any other tile in `tiles` (a kong). For those tiles each level
+    // becomes the one as many copies higher.
+    void take(std::uint64_t tiles, std::uint64_t ones, std::uint64_t threes)
     {
-        const std::uint64_t one = tiles & allIf(copies == 1);
-        const std::uint64_t two = tiles & allIf(copies == 2);
-        const std::uint64_t three = tiles & allIf(copies == 3);
-        atLeast1_ =
-            (atLeast1_ & ~tiles) | (atLeast2_ & one) | (atLeast3_ & two) | (atLeast4_ & three);
-        atLeast2_ = (atLeast2_ & ~tiles) | (atLeast3_ & one) | (atLeast4_ & two);
-        atLeast3_ = (atLeast3_ & ~tiles) | (atLeast4_ & one);
+        atLeast1_ = (atLeast1_ & ~tiles) | (atLeast2_ & ones) | (atLeast4_ & threes);
+        atLeast2_ = (atLeast2_ & ~tiles) | (atLeast3_ & ones);
+        atLeast3_ = (atLeast3_ & ~tiles) | (atLeast4_ & ones);
         atLeast4_ &= ~tiles;
     }
 
@@ -291,16 +289,20 @@ struct Shares {
 // A set as drawn, one row per kind (chow, pung, kong, in the order the kind draw picks them)
 // and per whether it stays concealed: the rows, not tests, make every choice.
 struct SetDraw {
-    SetKind kind;        // as the hand records it
-    int declared;        // 1 when it joins the declared sets, 0 when the concealed part
-    int copies;          // taken of each of its tiles
-    std::uint64_t span;  // its tiles as a mask, shifted up by its tile less one
-    TileId step;         // between its three tile list entries: 1 for a chow
+    SetKind kind;          // as the hand records it
+    int declared;          // 1 when it joins the declared sets, 0 when the concealed part
+    std::uint64_t span;    // its tiles as a mask, shifted up by its tile less one
+    std::uint64_t ones;    // all bits when one copy of each tile is taken (TileStock::take)
+    std::uint64_t threes;  // all bits when three copies are
+    TileId step;           // between its three tile list entries: 1 for a chow
+    int kongs;
 };
+constexpr std::uint64_t allBits = ~std::uint64_t{0};
 constexpr SetDraw setDraws[3][2] = {
-    {{Chow, 1, 1, 0b111, 1}, {Chow, 0, 1, 0b111, 1}},
-    {{Pung, 1, 3, 0b010, 0}, {Pung, 0, 3, 0b010, 0}},
-    {{MeldedKong, 1, 4, 0b010, 0}, {ConcealedKong, 1, 4, 0b010, 0}},  // a kong is declared
+    {{Chow, 1, 0b111, allBits, 0, 1, 0}, {Chow, 0, 0b111, allBits, 0, 1, 0}},
+    {{Pung, 1, 0b010, 0, allBits, 0, 0}, {Pung, 0, 0b010, 0, allBits, 0, 0}},
+    // A kong is declared even when concealed.
+    {{MeldedKong, 1, 0b010, 0, 0, 0, 1}, {ConcealedKong, 1, 0b010, 0, 0, 0, 1}},
 };
 
 void drawRegularSet(Hand& hand, RandomRun& run, Deal& deal, TileStock& stock, const Shares& shares)
@@ -319,18 +321,17 @@ void drawRegularSet(Hand& hand, RandomRun& run, Deal& deal, TileStock& stock, co
                                       stock.withAtLeast3(), stock.withAtLeast4()};
     const TileId t = drawCandidate(run, eligible[kind]);
     const std::uint64_t span = set.span << (t - 1);
-    stock.take(span, set.copies);
+    stock.take(span, span & set.ones, span & set.threes);
     // 4. Its entries are written both where a declared set's go and into the concealed part;
     //    the count of the side it belongs to moves past them, the other side's next overwrite.
     const TileId first = t - set.step;
-    TileId* listed = deal.listed + 3 * deal.setCount;
     for (int i = 0; i < 3; ++i)
-        listed[i] = first + i * set.step;
-    deal.drawn.addSetEntries(listed, span, 1 - set.declared);
+        deal.listed[3 * deal.setCount + i] = first + i * set.step;
+    deal.drawn.addSetEntries(first, set.step, span, 1 - set.declared);
     hand.setKinds[deal.setCount] = set.kind;
     hand.setTiles[deal.setCount] = t;
     deal.setCount += set.declared;
-    deal.kongs += kind / 2;
+    deal.kongs += set.kongs;
     deal.windSets |= span & windTiles;  // a chow's span holds no honors
 }
 
@@ -342,11 +343,11 @@ void drawRegularHand(Hand& hand, RandomRun& run, Deal& deal, const GeneratorSett
         drawRegularSet(hand, run, deal, stock, shares);
     // The pair is always concealed, so even a fully melded hand has a winning tile to offer.
     const TileId pair = drawCandidate(run, stock.withAtLeast2());
-    deal.drawn.add(pair, 2);
-    stock.take(std::uint64_t{1} << pair, 2);
     DrawnTiles& drawn = deal.drawn;
+    drawn.add(pair, 2);
     drawn.winningIndex = run.below(drawn.count);
-    deal.winningUses = 4 - stock.copiesOf(drawn.tiles[drawn.winningIndex]);
+    const TileId winning = drawn.tiles[drawn.winningIndex];
+    deal.winningUses = 4 - stock.copiesOf(winning) + (winning == pair ? 2 : 0);
 }
 
 // ---- The hand's fields, filled directly: its sets were written as they were drawn. ----
@@ -361,7 +362,7 @@ void fillHand(Hand& hand, Deal& deal)
     std::memcpy(hand.tiles, deal.listed, sizeof hand.tiles);
     // 2. The concealed tiles ascending, the winning tile left out: each tile written four
     //    times, the next one starting after its copies.
-    drawn.copies[winning] = static_cast<std::uint8_t>(drawn.copies[winning] - 1);
+    drawn.copies[winning] = static_cast<std::uint16_t>(drawn.copies[winning] - 1);
     std::uint64_t kinds = drawn.kinds & ~(std::uint64_t{drawn.copies[winning] == 0} << winning);
     TileId ascending[MaxTiles + 3] = {};
     int n = 0;
@@ -399,7 +400,7 @@ void drawSituation(Hand& hand, RandomRun& run, const Deal& deal, const Generator
     hand.lastTileInGame = run.unit() < f ? 1 : 0;
     const std::uint8_t lastOfKind = drawFlag(run, !concealedCopy && !forcesLastOfKind, f);
     hand.lastTileOfKind = forcesLastOfKind ? 1 : lastOfKind;
-    hand.replacementTile = drawFlag(run, selfDrawn && deal.kongs > 0, f);
+    hand.replacementTile = drawFlag(run, selfDrawn & (deal.kongs > 0), f);
     hand.robbingTheKong = drawFlag(run, !selfDrawn && deal.winningUses == 1, f);
     // 3. Winds matter only to a hand with one to three wind pungs; the seat is drawn first.
     const bool needsWinds = deal.windSets != 0 && deal.windSets != windTiles;

@@ -2,6 +2,7 @@
 // the same hands on every platform and compiler.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace fanwright {
@@ -39,6 +40,19 @@ double randomUnit();
 // The next value modulo n, 0..n-1; n must be at least 1.
 int randomBelow(int n);
 
+// Bounds a RandomRun draws below: every table the generator draws into is shorter.
+inline constexpr int RandomRunMaxBound = 128;
+
+// ceil(2^32 / n) for each bound n. For a value v below 2^15, (v * that) >> 32 is v / n exactly:
+// the rounding adds v * (that * n - 2^32) / (n * 2^32), below 1 / n as v * n < 2^32. A
+// multiplication, where a division by a bound known only at run time takes many times longer.
+inline constexpr std::array<std::uint64_t, RandomRunMaxBound + 1> randomBoundInverses = [] {
+    std::array<std::uint64_t, RandomRunMaxBound + 1> inverses{};
+    for (std::uint64_t n = 1; n < inverses.size(); ++n)
+        inverses[n] = ((std::uint64_t{1} << 32) + n - 1) / n;
+    return inverses;
+}();
+
 // Draws from a copy of the process-wide state, given back when the run ends: the many draws of
 // one hand then stay in a register instead of going through memory the hand's stores may alias.
 class RandomRun {
@@ -54,7 +68,14 @@ public:
         return randomValueOf(state_);
     }
     double unit() { return next() * RandomUnitStep; }
-    int below(int n) { return next() % n; }
+    // The next value modulo n, for n from 1 to RandomRunMaxBound.
+    int below(int n)
+    {
+        const auto value = static_cast<std::uint64_t>(next());
+        const std::uint64_t quotient =
+            (value * randomBoundInverses[static_cast<std::size_t>(n)]) >> 32;
+        return static_cast<int>(value - quotient * static_cast<std::uint64_t>(n));
+    }
 
     // A draw that happens only when `wanted`, decided without a branch: otherwise the state
     // stays and the value returned means nothing.
