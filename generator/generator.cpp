@@ -255,7 +255,7 @@ constexpr std::uint64_t eachByte = 0x0101010101010101u;
 // One of the tiles of the mask, drawn uniformly in ascending order. The bytes' running bit
 // counts tell, all at once, how many whole bytes lie below the drawn bit; a table finds it in
 // its byte. Never empty: at most 16 tiles are used before any draw.
-TileId drawCandidate(RandomRun& run, std::uint64_t eligible)
+inline TileId drawCandidate(RandomRun& run, std::uint64_t eligible)
 {
     std::uint64_t inByte = eligible - ((eligible >> 1) & 0x5555555555555555u);
     inByte = (inByte & 0x3333333333333333u) + ((inByte >> 2) & 0x3333333333333333u);
@@ -396,18 +396,18 @@ void drawSituation(Hand& hand, RandomRun& run, const Deal& deal, const Generator
     //    have been the last of its kind.
     const double f = settings.specialFanProbability();
     const bool concealedCopy = deal.drawn.copies[hand.winningTile] > 0;
-    const bool forcesLastOfKind = !concealedCopy && deal.winningUses == 4;
+    const bool forcesLastOfKind = !concealedCopy & (deal.winningUses == 4);
     hand.lastTileInGame = run.unit() < f ? 1 : 0;
     const std::uint8_t lastOfKind = drawFlag(run, !concealedCopy && !forcesLastOfKind, f);
-    hand.lastTileOfKind = forcesLastOfKind ? 1 : lastOfKind;
+    hand.lastTileOfKind = static_cast<std::uint8_t>(forcesLastOfKind | lastOfKind);
     hand.replacementTile = drawFlag(run, selfDrawn & (deal.kongs > 0), f);
-    hand.robbingTheKong = drawFlag(run, !selfDrawn && deal.winningUses == 1, f);
+    hand.robbingTheKong = drawFlag(run, !selfDrawn & (deal.winningUses == 1), f);
     // 3. Winds matter only to a hand with one to three wind pungs; the seat is drawn first.
-    const bool needsWinds = deal.windSets != 0 && deal.windSets != windTiles;
+    const bool needsWinds = (deal.windSets != 0) & (deal.windSets != windTiles);
     const TileId seat = East + run.nextIf(needsWinds) % 4;
     const TileId prevalent = East + run.nextIf(needsWinds) % 4;
-    hand.seatWind = needsWinds ? seat : NoTile;
-    hand.prevalentWind = needsWinds ? prevalent : NoTile;
+    hand.seatWind = seat * needsWinds;  // NoTile is 0
+    hand.prevalentWind = prevalent * needsWinds;
 }
 
 }  // namespace

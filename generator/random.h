@@ -82,7 +82,7 @@ public:
     int nextIf(bool wanted)
     {
         const std::uint32_t drawn = nextRandomState(state_);
-        state_ = wanted ? drawn : state_;
+        state_ ^= (drawn ^ state_) & (0u - static_cast<std::uint32_t>(wanted));
         return randomValueOf(drawn);
     }
 
