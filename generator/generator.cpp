@@ -94,8 +94,8 @@ struct Deal {
 };
 
 // Copies of each tile code still free for a regular hand, as one mask per level: bit t of
-// atLeast[n - 1] is set while at least n copies of tile t are free. Kept in four words, not an
-// array, so that they stay in registers.
+// atLeastN_ is set while at least N copies of tile t are free. Four words, not an array, so
+// that they stay in registers.
 class TileStock {
 public:
     std::uint64_t withAtLeast1() const { return atLeast1_; }
@@ -398,7 +398,7 @@ void drawSituation(Hand& hand, RandomRun& run, const Deal& deal, const Generator
     const bool concealedCopy = deal.drawn.copies[hand.winningTile] > 0;
     const bool forcesLastOfKind = !concealedCopy & (deal.winningUses == 4);
     hand.lastTileInGame = run.unit() < f ? 1 : 0;
-    const std::uint8_t lastOfKind = drawFlag(run, !concealedCopy && !forcesLastOfKind, f);
+    const std::uint8_t lastOfKind = drawFlag(run, !concealedCopy & (deal.winningUses != 4), f);
     hand.lastTileOfKind = static_cast<std::uint8_t>(forcesLastOfKind | lastOfKind);
     hand.replacementTile = drawFlag(run, selfDrawn & (deal.kongs > 0), f);
     hand.robbingTheKong = drawFlag(run, !selfDrawn & (deal.winningUses == 1), f);
@@ -414,7 +414,7 @@ void drawSituation(Hand& hand, RandomRun& run, const Deal& deal, const Generator
 
 void generateHand(Hand& hand, const GeneratorSettings& settings)
 {
-    // Every field is written anew, so that an earlier hand leaves no trace.
+    // Every count and what it counts is written anew, so that an earlier hand leaves no trace.
     RandomRun run;
     Deal deal;
     // Special hands are fully concealed, so their share shrinks with the melded share.
