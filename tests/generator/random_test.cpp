@@ -27,5 +27,33 @@ TEST(RandomSource, UnitMultipliesByTheDoubleNearestOneOver32767AndBelowTakesTheR
     EXPECT_EQ(randomBelow(68), 100 % 68);
 }
 
+// A run's bounded draw multiplies by an inverse instead of dividing: for every value and bound
+// it must give the remainder all the same.
+TEST(RandomSource, RunDrawsBelowEveryBoundAsTheRemainder)
+{
+    for (int value = 0; value <= RandomMax; ++value) {
+        for (int n = 1; n <= RandomRunMaxBound; ++n) {
+            seedRandom(test::seedDrawing(1, value));
+            RandomRun run;
+            ASSERT_EQ(run.below(n), value % n) << value << " below " << n;
+        }
+    }
+}
+
+// A run continues the process-wide sequence, skips a draw it does not want, and leaves the
+// source where it stopped.
+TEST(RandomSource, RunFollowsTheSourceAndGivesBackItsState)
+{
+    seedRandom(1);
+    {
+        RandomRun run;
+        EXPECT_EQ(run.next(), 41);
+        EXPECT_EQ(run.nextIf(false), 18467);  // computed, not drawn
+        EXPECT_EQ(run.nextIf(true), 18467);
+        EXPECT_EQ(run.unit(), 6334 * 3.051850947599719e-05);
+    }
+    EXPECT_EQ(nextRandom(), 26500);
+}
+
 }  // namespace
 }  // namespace fanwright
