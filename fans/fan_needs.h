@@ -599,40 +599,61 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 
 namespace detail {
 
-// What the four sets of a regular reading rule out, read in one pass as the rules read them:
-// the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
-// kongs, suited pungs sharing a rank (a 3-bit count per rank, so that one test finds any rank
-// held in two or three suits). A whole-hand reading has no sets to read.
-// What the set facts read of a tile and of a kind, looked up rather than compared, so that
-// the compiler has no comparison to branch on.
-struct TileRank {
-    unsigned bit = 0;    // bit r - 1 for a suited tile of rank r, none for an honor
-    unsigned shift = 0;  // 3 * r: where the tile's rank counts in a 3-bit count per rank
-    unsigned suited = 0;
+// What one set of a regular reading adds to the reading's facts, by its kind, whether it is
+// concealed and its tile: every fact a sum or a union over the sets, so that reading a set is
+// a lookup and a few additions, with nothing to compare and no branch to guess.
+struct SetContribution {
+    // 3-bit counts (four sets at most), at the shifts below.
+    std::uint32_t counts = 0;
+    std::uint32_t ranks = 0;  // bit r - 1: a chow's middle rank; bit 16 + r - 1: a suited pung's
+    std::uint32_t chowsByRank = 0;  // a 3-bit count per rank r, at 3 * r
+    std::uint32_t pungsByRank = 0;  // suited pungs and kongs, likewise
+    std::uint64_t chowMiddle = 0;   // bit t for a chow of middle tile t
+    FanSet pungAllowed;             // the fans a pung or kong of the tile lets through
 };
 
-inline constexpr std::array<TileRank, TileCodes> tileRanks = [] {
-    std::array<TileRank, TileCodes> ranks{};
-    for (TileId t = FirstTile; t <= LastTile; ++t) {
-        if (isSuited(t))
-            ranks[static_cast<std::size_t>(t)] = {1u << (rankOf(t) - 1),
-                                                  static_cast<unsigned>(3 * rankOf(t)), 1};
+inline constexpr unsigned ConcealedShift = 0, ConcealedPungShift = 3, ConcealedKongShift = 6,
+                          MeldedKongShift = 9, SuitedPungShift = 12;
+
+constexpr std::size_t countAt(std::uint32_t counts, unsigned shift) { return counts >> shift & 7; }
+
+constexpr std::size_t contributionIndex(int kind, int concealed, TileId t)
+{
+    return static_cast<std::size_t>((2 * kind + concealed) * TileCodes + t);
+}
+
+inline constexpr std::array<SetContribution, 2 * SetKindSlots* TileCodes> setContributions = [] {
+    std::array<SetContribution, 2 * SetKindSlots * TileCodes> table{};
+    for (int kind = 0; kind < SetKindSlots; ++kind) {
+        for (int hidden = 0; hidden <= 1; ++hidden) {
+            for (TileId t = FirstTile; t <= LastTile; ++t) {
+                SetContribution& c = table[contributionIndex(kind, hidden, t)];
+                const bool chow = kind == Chow && isSuited(t), kong = kind == Kong;
+                const bool pung = kind == Pung || kong;
+                const bool suitedPung = pung && isSuited(t);
+                const auto rank = static_cast<unsigned>(rankOf(t));
+                const auto h = static_cast<std::uint32_t>(hidden);
+                c.counts = h << ConcealedShift;
+                if (pung)
+                    c.counts += h << ConcealedPungShift;
+                if (kong)
+                    c.counts += h << ConcealedKongShift | (1 - h) << MeldedKongShift;
+                if (chow) {
+                    c.ranks = 1u << (rank - 1);
+                    c.chowsByRank = 1u << (3 * rank);
+                    c.chowMiddle = std::uint64_t{1} << t;
+                }
+                if (pung)
+                    c.pungAllowed = ruledOutFans.somePungAllowed[static_cast<std::size_t>(t)];
+                if (suitedPung) {
+                    c.counts += 1u << SuitedPungShift;
+                    c.ranks |= 1u << (16 + rank - 1);
+                    c.pungsByRank = 1u << (3 * rank);
+                }
+            }
+        }
     }
-    return ranks;
-}();
-
-struct KindFacts {
-    unsigned chow = 0;
-    unsigned pung = 0;  // a pung or a kong
-    unsigned kong = 0;
-};
-
-inline constexpr std::array<KindFacts, SetKindSlots> kindFacts = [] {
-    std::array<KindFacts, SetKindSlots> facts{};
-    facts[Chow].chow = 1;
-    facts[Pung].pung = 1;
-    facts[Kong] = {0, 1, 1};
-    return facts;
+    return table;
 }();
 
 // The most sets sharing a rank (at least 1), from a 3-bit count per rank: one test finds any
@@ -646,55 +667,43 @@ inline std::size_t mostOfOneRank(std::uint32_t byRank)
     return four ? 4 : three ? 3 : two ? 2 : 1;
 }
 
+// What the four sets of a regular reading rule out, read in one pass as the rules read them:
+// the tiles, suits and concealment of its pungs and kongs, sets left open or concealed, melded
+// kongs, the ranks of its chows and pungs and how many share one. A whole-hand reading has no
+// sets to read.
 inline FanSet ruledOutBySets(const HandStructure& s)
 {
     const RuledOutFans& r = ruledOutFans;
-    FanSet pungAllowed;
-    int suited = 0, concealedPungs = 0, concealedKongs = 0;
-    int concealed = 0, meldedKongs = 0;
-    std::uint32_t byRank = 0;
+    SetContribution sum;
     const int sets = s.form == Regular ? 4 : 0;
-    unsigned chowRanks = 0, pungRanks = 0;
-    std::uint32_t chowsByRank = 0;
-    std::uint64_t chowMiddles = 0;
-    // Every fact is added in, masked by the set's kind: the kinds come in no order a processor
-    // could learn.
     for (int i = 0; i < sets; ++i) {
-        const KindFacts kind = kindFacts[static_cast<std::size_t>(s.setKinds[i])];
-        const auto hidden = static_cast<unsigned>(s.setConcealed[i]);
-        const TileId t = s.setTiles[i];
-        const auto at = static_cast<std::size_t>(t);
-        const TileRank rank = tileRanks[at];
-        const unsigned suitedPung = kind.pung & rank.suited;
-        concealed += static_cast<int>(hidden);
-        chowRanks |= kind.chow * rank.bit;
-        chowsByRank += kind.chow << rank.shift;
-        chowMiddles |= std::uint64_t{kind.chow} << t;
-        pungAllowed.addWhen(kind.pung != 0, r.somePungAllowed[at]);
-        concealedPungs += static_cast<int>(kind.pung & hidden);
-        concealedKongs += static_cast<int>(kind.kong & hidden);
-        meldedKongs += static_cast<int>(kind.kong & (1 - hidden));
-        suited += static_cast<int>(suitedPung);
-        byRank += suitedPung << rank.shift;
-        pungRanks |= suitedPung * rank.bit;
+        const SetContribution& c =
+            setContributions[contributionIndex(s.setKinds[i], s.setConcealed[i], s.setTiles[i])];
+        sum.counts += c.counts;
+        sum.ranks |= c.ranks;
+        sum.chowsByRank += c.chowsByRank;
+        sum.pungsByRank += c.pungsByRank;
+        sum.chowMiddle |= c.chowMiddle;
+        sum.pungAllowed.add(c.pungAllowed);
     }
     FanSet out = r.needingSomePung;
-    out.remove(pungAllowed);
-    out.add(r.bySuitedPungs[level(suited)]);
-    out.add(r.byConcealedPungs[level(concealedPungs)]);
-    out.add(r.byConcealedKongs[level(concealedKongs)]);
+    out.remove(sum.pungAllowed);
+    out.add(r.bySuitedPungs[countAt(sum.counts, SuitedPungShift)]);
+    out.add(r.byConcealedPungs[countAt(sum.counts, ConcealedPungShift)]);
+    out.add(r.byConcealedKongs[countAt(sum.counts, ConcealedKongShift)]);
     if (sets == 0)
         return out;
-    out.add(r.byPungsOfOneRank[mostOfOneRank(byRank)]);
-    out.add(r.byChowsOfOneRank[mostOfOneRank(chowsByRank)]);
-    out.add(r.byChowRanks[chowRanks]);
-    out.add(r.byPungRanks[pungRanks]);
+    out.add(r.byPungsOfOneRank[mostOfOneRank(sum.pungsByRank)]);
+    out.add(r.byChowsOfOneRank[mostOfOneRank(sum.chowsByRank)]);
+    out.add(r.byChowRanks[sum.ranks & 0x1FF]);
+    out.add(r.byPungRanks[sum.ranks >> 16]);
     const std::uint64_t winning = std::uint64_t{1} << s.winningTile;
-    out.addWhen((chowMiddles & winning) == 0, r.withoutMiddleChow);
-    out.addWhen((chowMiddles & (winning << 1 | winning >> 1)) == 0, r.withoutBesideChow);
+    out.addWhen((sum.chowMiddle & winning) == 0, r.withoutMiddleChow);
+    out.addWhen((sum.chowMiddle & (winning << 1 | winning >> 1)) == 0, r.withoutBesideChow);
     out.add(r.byPairTile[static_cast<std::size_t>(s.pairTile)]);
-    out.add(r.byMeldedKongs[level(meldedKongs)]);
+    out.add(r.byMeldedKongs[countAt(sum.counts, MeldedKongShift)]);
     // Open sets: those not concealed, but the one the winning tile completed.
+    const auto concealed = static_cast<int>(countAt(sum.counts, ConcealedShift));
     const auto w = static_cast<unsigned>(s.winningSet);  // -1, none, turns large
     const int openWinningSet = (w < 4) & (s.setConcealed[w & 3] == 0);
     const int open = sets - concealed - openWinningSet;
