@@ -15,6 +15,14 @@ namespace {
 
 constexpr std::uint64_t bitOf(TileId t) { return std::uint64_t{1} << t; }
 
+// A tile's suit, 3 for the honors: an index, where asking which would be a branch.
+constexpr std::array<std::uint8_t, TileCodes> suitSlots = [] {
+    std::array<std::uint8_t, TileCodes> slots{};
+    for (TileId t = 0; t < TileCodes; ++t)
+        slots[static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(isSuited(t) ? suitOf(t) : 3);
+    return slots;
+}();
+
 constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = [] {
     std::array<std::uint64_t, KnittedRowCount> masks{};
     for (std::size_t r = 0; r < masks.size(); ++r) {
@@ -167,7 +175,7 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
         s_.tileCounts[t] += 3 - 2 * chow;
         s_.tileCounts[t + chow] += chow;
         declared |= (chow != 0 ? std::uint64_t{7} : std::uint64_t{2}) << (t - 1);
-        suits[isSuited(t) ? suitOf(t) : 3] += 3;
+        suits[suitSlots[static_cast<std::size_t>(t)]] += 3;
     }
     s_.suitCounts[0] = suits[0];
     s_.suitCounts[1] = suits[1];

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
 
 namespace fanwright {
 
@@ -37,7 +39,8 @@ private:
 template <typename T, std::size_t N>
 void copyWhole(const T (&from)[N], T (&to)[N])
 {
-    std::copy(from, from + N, to);
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memcpy(to, from, sizeof to);
 }
 
 // The best reading so far and its fan counts; on equal totals the one found first stays. The
