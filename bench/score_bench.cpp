@@ -1,6 +1,7 @@
 // Scoring speed over 20,000 distinct generated hands and the fixed pool: scoreHand cycled
 // through the hands (mean) and each hand repeated (median), the wait search both ways, and the
 // command-line scorer's throughput on the pool file.
+#include "hand/suit_shapes.h"
 #include "hand/waits.h"
 #include "pool.h"
 #include "scoring/scoring.h"
@@ -57,6 +58,26 @@ double resultsSignature(const std::vector<Hand>& pool)
     }
     return static_cast<double>(hash);
 }
+
+// The table of suit shapes is built at its first use: timed here, before any benchmark runs,
+// while nothing has touched it yet.
+const double tableFirstUseMilliseconds = [] {
+    const auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(suitShapes());
+    const std::chrono::duration<double, std::milli> spent =
+        std::chrono::steady_clock::now() - start;
+    return spent.count();
+}();
+
+// What the table costs: its size and the time of its first use.
+void suitShapeTable(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(suitShapes());
+    state.counters["bytes"] = static_cast<double>(suitShapeTableBytes());
+    state.counters["first_use_ms"] = tableFirstUseMilliseconds;
+}
+BENCHMARK(suitShapeTable)->Iterations(1);
 
 // scoreHand cycled through the pool's distinct hands: what a batch of hands costs.
 void scoreHandCycled(benchmark::State& state, const std::vector<Hand>& (*source)())
