@@ -1,6 +1,5 @@
 #include "hand/hand.h"
 
-#include <bit>
 
 namespace fanwright {
 
@@ -71,38 +70,6 @@ void Hand::addConcealedTile(TileId tile)
     concealedTiles[i] = tile;
     ++concealedCount;
     appendTile(tile);
-}
-
-void Hand::addDrawnTiles(const TileId* drawn, int count, int winningIndex)
-{
-    // 1. Only a hand with nothing concealed that these tiles complete takes them at once.
-    if (concealedCount != 0 || winningTile != NoTile || 3 * setCount + count != MaxTiles ||
-        winningIndex < 0 || winningIndex >= count) {
-        for (int i = 0; i < count; ++i) {
-            if (i == winningIndex)
-                setWinningTile(drawn[i]);
-            else
-                addConcealedTile(drawn[i]);
-        }
-        return;
-    }
-    // 2. The tile list in the order given; the concealed tiles counted, then laid out in order.
-    std::uint8_t copies[TileCodes] = {};
-    std::uint64_t kinds = 0;
-    for (int i = 0; i < count; ++i) {
-        tiles[tileCount + i] = drawn[i];
-        if (i != winningIndex) {
-            ++copies[drawn[i]];
-            kinds |= std::uint64_t{1} << drawn[i];
-        }
-    }
-    tileCount += count;
-    winningTile = drawn[winningIndex];
-    for (; kinds != 0; kinds &= kinds - 1) {
-        const TileId t = std::countr_zero(kinds);
-        for (int n = copies[t]; n > 0; --n)
-            concealedTiles[concealedCount++] = t;
-    }
 }
 
 void Hand::setWinningTile(TileId tile)

@@ -45,9 +45,6 @@ struct Hand {
 
     void addSet(SetKind kind, TileId tile);
     void addConcealedTile(TileId tile);
-    // Adds tiles in the order given, the one at winningIndex as the winning tile and the others
-    // as concealed tiles: the same as adding them one at a time, sorted once.
-    void addDrawnTiles(const TileId* drawn, int count, int winningIndex);
     void setWinningTile(TileId tile);
     bool removeSet(SetKind kind, TileId tile);
     bool removeConcealedTile(TileId tile);
