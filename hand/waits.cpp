@@ -51,25 +51,25 @@ std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const in
     int honorSingles = 0, honorPairs = 0;
     for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
         const int n = h.counts[at(std::countr_zero(bits))];
-        honorSingles += (n == 1) | (n == 4);
+        honorSingles += n == 1 || n == 4 ? 1 : 0;
         honorPairs += n == 2 ? 1 : 0;
     }
-    bool fine[3];
-    int pairs[3];
+    int fine[3], pairs[3];  // 0 or 1 each, combined by bitwise operations
     for (int s = 0; s < 3; ++s) {
-        fine[s] = (residueOf(sums[s]) != 1) & shapes[s].splits();
+        const int splits = shapes[s].splits() ? 1 : 0;
+        fine[s] = (residueOf(sums[s]) != 1 ? 1 : 0) & splits;
         pairs[s] = residueOf(sums[s]) == 2 ? 1 : 0;
     }
     std::uint64_t found = 0;
     for (int s = 0; s < 3; ++s) {
         const int o1 = (s + 1) % 3, o2 = (s + 2) % 3;
         const int needed = 1 - honorPairs - pairs[o1] - pairs[o2];  // pairs this suit must hold
-        const bool completes =
-            (honorSingles == 0) & fine[o1] & fine[o2] & (residueOf(sums[s] + 1) == 2 * needed);
+        const int completes = (honorSingles == 0 ? 1 : 0) & fine[o1] & fine[o2] &
+                              (residueOf(sums[s] + 1) == 2 * needed ? 1 : 0);
         found |= (std::uint64_t{shapes[s].completions()} << suitedTile(s, 1)) &
                  (0 - static_cast<std::uint64_t>(completes));
     }
-    if (!(fine[0] && fine[1] && fine[2]))
+    if ((fine[0] & fine[1] & fine[2]) == 0)
         return found;
     // An honor completes the hand when it leaves no single and exactly one pair in all.
     const int suitPairs = pairs[0] + pairs[1] + pairs[2];
