@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace fanwright {
 
@@ -51,6 +52,45 @@ constexpr std::uint32_t setCode(SetKind kind, TileId tile, std::uint32_t flags)
     return static_cast<std::uint32_t>(kind) << 16 | static_cast<std::uint32_t>(tile) << 8 | flags;
 }
 
+// Each split of the table of suit shapes as a reading takes it in, built at the first use.
+const SplitCodes* splitCodeTable()
+{
+    static const std::vector<SplitCodes> table = [] {
+        std::vector<SplitCodes> codes(suitSplitCount());
+        const SuitSplit* splits = suitSplits();
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            const SuitSplit split = splits[i];
+            SplitCodes& c = codes[i];
+            c.count = static_cast<std::uint8_t>(split.setCount());
+            // Last set first, so that the first set holding a rank is the one left.
+            for (int k = split.setCount() - 1; k >= 0; --k) {
+                const bool pung = split.isPung(k);
+                const int rank = split.rankIndex(k) + 1;
+                c.codes[k] = setCode(pung ? Pung : Chow, rank, ConcealedSet);
+                for (int r = pung ? rank : rank - 1; r <= (pung ? rank : rank + 1); ++r) {
+                    const auto at = static_cast<unsigned>(r - 1);
+                    c.holders = (c.holders & ~(3u << 2 * at)) | static_cast<std::uint32_t>(k)
+                                                                    << 2 * at;
+                    c.holders |= 1u << (HeldRanksShift + at);
+                }
+            }
+            c.pairRank = static_cast<std::uint8_t>(split.hasPair() ? split.pairRankIndex() + 1 : 0);
+            c.last = split.isLast() ? 1 : 0;
+        }
+        return codes;
+    }();
+    return table.data();
+}
+
+// A suited tile's rank index 0..8; the honors read a group that holds no rank.
+constexpr std::array<std::uint8_t, TileCodes> rankIndexes = [] {
+    std::array<std::uint8_t, TileCodes> indexes{};
+    for (TileId t = 0; t < TileCodes; ++t)
+        indexes[static_cast<std::size_t>(t)] =
+            static_cast<std::uint8_t>(isSuited(t) ? rankOf(t) - 1 : 0);
+    return indexes;
+}();
+
 // Stable, as the search inserts a set after those equal to it.
 void sortSets(std::uint32_t* codes, int n)
 {
@@ -87,6 +127,10 @@ void sortFourSets(std::uint32_t* codes)
 
 }  // namespace
 
+ReadingStream::ReadingStream() : splitCodes_(splitCodeTable()) {}
+
+std::size_t ReadingStream::splitCodeBytes() { return suitSplitCount() * sizeof(SplitCodes); }
+
 bool ReadingStream::start(const Hand& hand, int waitCount)
 {
     HeldTiles held;
@@ -108,7 +152,8 @@ bool ReadingStream::start(const Hand& hand, const HeldTiles& held, int waitCount
         const SuitShape shape = held.shapes[suit];
         splits = splits && shape.splits();
         pairs += residueOf(held.suitSums[suit]) == 2 ? 1 : 0;
-        first_[suit] = current_[suit] = shape.splits() ? shape.firstSplit() : nullptr;
+        first_[suit] = current_[suit] =
+            shape.splits() ? splitCodes_ + shape.firstSplitIndex() : nullptr;
     }
     honorPungCount_ = 0;
     honorPair_ = NoTile;
@@ -240,54 +285,51 @@ void ReadingStream::buildRegularReading()
     else
         sortSets(codes, n);
     writeSets(codes, n);
-    s_.pairTile = honorPair_;
+    TileId pair = honorPair_;
     for (int suit = 0; suit < 3; ++suit) {
-        if (current_[suit]->hasPair())
-            s_.pairTile = suitedTile(suit, current_[suit]->pairRankIndex() + 1);
+        const int rank = current_[suit]->pairRank;
+        pair = rank != 0 ? suitedTile(suit, rank) : pair;
     }
+    s_.pairTile = pair;
     s_.form = Regular;
     s_.remainingCount = 0;  // every tile goes into a set or the pair
 }
 
-// The suits' sets read as one run, bamboo first: the splits' set fields laid end to end, and a
-// set's suit told by where it stands. Four slots are always written and as many kept as there
-// are sets, so that the number of sets, which no processor can guess, steers no branch. The
-// first set holding the winning tile takes it: only a set of the tile's own suit can, or its
-// honor pung.
+// Each suit's split writes its four slots whole and keeps as many as it has sets, so that the
+// number of sets, which no processor can guess, steers no branch. The first set holding the
+// winning tile takes it: only a set of the tile's own suit can, or its honor pung.
 int ReadingStream::gatherSets(std::uint32_t* codes) const
 {
     std::memcpy(codes, declaredSets_, sizeof declaredSets_);
-    const int n = declaredCount_;
-    const SuitSplit b = *current_[0], c = *current_[1], d = *current_[2];
-    const int bEnd = b.setCount(), cEnd = bEnd + c.setCount(), dEnd = cEnd + d.setCount();
-    const std::uint64_t run = std::uint64_t{b.setFields()} |
-                              std::uint64_t{c.setFields()} << (5 * bEnd) |
-                              std::uint64_t{d.setFields()} << (5 * cEnd);
+    int n = declaredCount_;
+    int starts[4] = {};             // where each suit's sets begin
+    std::uint32_t holders[4] = {};  // the honors hold no rank
+    for (int suit = 0; suit < 3; ++suit) {
+        const SplitCodes& split = *current_[suit];
+        const auto firstTile = static_cast<std::uint32_t>(suitedTile(suit, 0)) << 8;
+        for (int i = 0; i < 4; ++i)
+            codes[n + i] = split.codes[i] + firstTile;
+        starts[suit] = n;
+        holders[suit] = split.holders;
+        n += split.count;
+    }
     const TileId w = s_.winningTile;
-    unsigned holding = 0;  // bit i: set i of the run holds the winning tile
-    for (int i = 0; i < 4; ++i) {
-        const auto set = static_cast<unsigned>(run >> (5 * i)) & 31;
-        const unsigned pung = set >> 4;
-        const int suit = (i >= bEnd ? 1 : 0) + (i >= cEnd ? 1 : 0);
-        const TileId tile = suitedTile(suit, static_cast<int>(set & 15) + 1);
-        // A pung holds its tile only, a chow its tile and both neighbours.
-        const auto offset = static_cast<unsigned>(w - tile + 1) - pung;
-        holding |= (offset <= 2 - 2 * pung ? 1u : 0u) << i;
-        codes[n + i] =
-            setCode(static_cast<SetKind>(Chow + 2 * static_cast<int>(pung)), tile, ConcealedSet);
-    }
-    holding &= (1u << dEnd) - 1;
-    int winning = holding != 0 ? n + std::countr_zero(holding) : GatheredSlots - 1;
-    int end = n + dEnd;
+    const std::size_t group = suitSlots[static_cast<std::size_t>(w)];
+    const unsigned at = rankIndexes[static_cast<std::size_t>(w)];
+    const std::uint32_t held = holders[group] >> (HeldRanksShift + at) & 1;
+    const int holder = starts[group] + static_cast<int>(holders[group] >> 2 * at & 3);
+    // With the winning tile in the pair, the flag goes to a slot past every set: chosen by a
+    // mask, as which one it is differs from hand to hand.
+    const int mask = -static_cast<int>(held);
+    int winning = (holder & mask) | ((GatheredSlots - 1) & ~mask);
     for (int h = 0; h < honorPungCount_; ++h) {
-        winning = honorPungs_[h] == w ? end : winning;
-        codes[end++] = setCode(Pung, honorPungs_[h], ConcealedSet);
+        winning = honorPungs_[h] == w ? n : winning;
+        codes[n++] = setCode(Pung, honorPungs_[h], ConcealedSet);
     }
-    // With the winning tile in the pair, the flag goes to a slot past every set.
     codes[GatheredSlots - 1] = 0;
     const std::uint32_t winningFlags = WinningSet | (s_.winSource == SelfDrawn ? ConcealedSet : 0);
     codes[winning] = (codes[winning] & ~ConcealedSet) | winningFlags;
-    return end;
+    return n;
 }
 
 // The sets and their counts, the previous reading's counts taken back first.
@@ -314,7 +356,7 @@ void ReadingStream::writeSets(const std::uint32_t* codes, int n)
 void ReadingStream::advance()
 {
     for (int suit = 2; suit >= 0; --suit) {
-        if (!current_[suit]->isLast()) {
+        if (current_[suit]->last == 0) {
             ++current_[suit];
             return;
         }

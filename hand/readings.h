@@ -6,13 +6,34 @@
 #include "hand/held_tiles.h"
 #include "hand/suit_shapes.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace fanwright {
 
+// A split of a suit as a reading takes it in: its sets' codes with the suit's tiles still to be
+// added, which of them first holds each rank, and its pair. Read whole, it spares a reading the
+// unpacking of the split, set by set.
+inline constexpr unsigned HeldRanksShift = 18;
+
+struct SplitCodes {
+    std::uint32_t codes[4] = {};  // 0 past the count
+    // 2 bits per rank index i at 2 * i: the first set holding the rank; bit HeldRanksShift + i:
+    // some set holds it.
+    std::uint32_t holders = 0;
+    std::uint8_t count = 0;
+    std::uint8_t pairRank = 0;  // 0: no pair
+    std::uint8_t last = 0;      // the shape's last split
+};
+
 // One stream may serve hand after hand: each start resets what its readings are read for.
 class ReadingStream {
 public:
+    ReadingStream();
+
+    // Memory the splits' codes take, a table built with the first stream (for the benchmark).
+    static std::size_t splitCodeBytes();
+
     // Prepares the readings of a complete hand. False when the hand needs the full search
     // (decompose): some tile held more than four times, or a knitted straight among its tiles.
     bool start(const Hand& hand, int waitCount);
@@ -55,8 +76,9 @@ private:
     std::int32_t honorPungCount_ = 0;
     TileId honorPungs_[4] = {};
     TileId honorPair_ = NoTile;
-    const SuitSplit* first_[3] = {};
-    const SuitSplit* current_[3] = {};
+    const SplitCodes* splitCodes_;  // by split number, as the table of suit shapes counts them
+    const SplitCodes* first_[3] = {};
+    const SplitCodes* current_[3] = {};
     bool regularLeft_ = false;  // current_ points at a combination not yet read
     bool specialLeft_ = false;  // the whole-hand forms are still to be tried
 };

@@ -272,6 +272,10 @@ void SuitSplit::setPair(int rankIndex)
 
 const SuitShape* suitShapes() { return table().shapes.data(); }
 
+const SuitSplit* suitSplits() { return table().splits.data(); }
+
+std::size_t suitSplitCount() { return table().splits.size(); }
+
 std::size_t suitShapeTableBytes()
 {
     return table().shapes.size() * sizeof(SuitShape) + table().splits.size() * sizeof(SuitSplit);

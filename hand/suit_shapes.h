@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace fanwright {
@@ -184,6 +185,8 @@ public:
     std::uint32_t completions() const { return bits_ & 0x1FF; }
     // The splits in the order the full search finds them, the last one marked.
     const SuitSplit* firstSplit() const;
+    // Where they start among all the table's splits (suitSplits()).
+    std::size_t firstSplitIndex() const { return bits_ >> 9; }
 
     std::uint32_t bits() const { return bits_; }
 
@@ -207,6 +210,10 @@ inline SuitShape suitShapeOf(const int* ranks)
     const int index = suitShapeIndex(ranks);
     return index < 0 ? SuitShape{} : suitShapes()[index];
 }
+
+// Every split of the table, numbered as firstSplitIndex() counts them; built at the first call.
+const SuitSplit* suitSplits();
+std::size_t suitSplitCount();
 
 // Memory the table takes, in bytes (for the benchmark's report).
 std::size_t suitShapeTableBytes();
