@@ -91,6 +91,21 @@ constexpr std::array<std::uint8_t, TileCodes> rankIndexes = [] {
     return indexes;
 }();
 
+// A declared set's kind within a reading, and its flags: both kinds of kong are kongs there.
+constexpr std::array<SetKind, LesserHonorsKnitted + 1> declaredKinds = [] {
+    std::array<SetKind, LesserHonorsKnitted + 1> kinds{};
+    for (int k = 0; k <= LesserHonorsKnitted; ++k)
+        kinds[static_cast<std::size_t>(k)] = static_cast<SetKind>(k);
+    kinds[MeldedKong] = kinds[ConcealedKong] = Kong;
+    return kinds;
+}();
+
+constexpr std::array<std::uint32_t, LesserHonorsKnitted + 1> declaredFlags = [] {
+    std::array<std::uint32_t, LesserHonorsKnitted + 1> flags{};
+    flags[ConcealedKong] = ConcealedSet;
+    return flags;
+}();
+
 // Stable, as the search inserts a set after those equal to it.
 void sortSets(std::uint32_t* codes, int n)
 {
@@ -184,26 +199,12 @@ void ReadingStream::prepareStructure(const Hand& hand, const HeldTiles& held, in
     s_.form = NoForm;
     s_.waitCount = waitCount;
     s_.remainingCount = hand.concealedCount + 1;
-    sortDeclaredSets(hand);
     countTiles(hand, held);
 }
 
-// Declared sets by (kind, tile), equal sets in their declared order.
-void ReadingStream::sortDeclaredSets(const Hand& hand)
-{
-    declaredCount_ = hand.setCount;
-    for (int i = 0; i < hand.setCount; ++i) {
-        const SetKind kind = hand.setKinds[i];
-        const bool kong = kind == MeldedKong || kind == ConcealedKong;
-        declaredSets_[i] =
-            setCode(kong ? Kong : kind, hand.setTiles[i], kind == ConcealedKong ? ConcealedSet : 0);
-    }
-    sortSets(declaredSets_, declaredCount_);
-}
-
-// The 14 tiles counted, by suit, and sorted: the concealed ones are counted already, the
-// declared sets add three each (a kong too). Sorting writes each kind four times, the next
-// kind written over the copies it does not have.
+// The 14 tiles counted, by suit, and sorted, and the declared sets' codes: the concealed tiles
+// are counted already, the declared sets add three each (a kong too). Sorting writes each kind
+// four times, the next kind written over the copies it does not have.
 void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
 {
     // Copies of fixed size, done in place rather than by a library call.
@@ -211,10 +212,16 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
     std::memcpy(s_.tileCounts, held.counts.data(), sizeof s_.tileCounts);
     int suits[4] = {held.suitSums[0], held.suitSums[1], held.suitSums[2], 0};  // 3: honors
     std::uint64_t declared = 0;
+    // The declared sets' codes too, sorted by (kind, tile), equal sets in their declared order;
+    // the slots past them sort last.
+    std::fill(std::begin(declaredSets_), std::end(declaredSets_), ~std::uint32_t{0});
+    declaredCount_ = hand.setCount;
     for (int i = 0; i < hand.setCount; ++i) {
         // A chow adds one copy of its tile and its neighbours, any other set three of its tile:
         // added without asking which, as the kinds come in no order the processor can learn.
         const TileId t = hand.setTiles[i];
+        const auto kind = static_cast<std::size_t>(hand.setKinds[i]);
+        declaredSets_[i] = setCode(declaredKinds[kind], t, declaredFlags[kind]);
         const int chow = hand.setKinds[i] == Chow ? 1 : 0;
         s_.tileCounts[t - chow] += chow;
         s_.tileCounts[t] += 3 - 2 * chow;
@@ -222,6 +229,10 @@ void ReadingStream::countTiles(const Hand& hand, const HeldTiles& held)
         declared |= (chow != 0 ? std::uint64_t{7} : std::uint64_t{2}) << (t - 1);
         suits[suitSlots[static_cast<std::size_t>(t)]] += 3;
     }
+    if (declaredCount_ <= 4)
+        sortFourSets(declaredSets_);
+    else
+        sortSets(declaredSets_, declaredCount_);
     s_.suitCounts[0] = suits[0];
     s_.suitCounts[1] = suits[1];
     s_.suitCounts[2] = suits[2];

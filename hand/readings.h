@@ -54,7 +54,6 @@ public:
 
 private:
     void prepareStructure(const Hand& hand, const HeldTiles& held, int waitCount);
-    void sortDeclaredSets(const Hand& hand);
     void countTiles(const Hand& hand, const HeldTiles& held);
     void clearSetCounts();
     std::int32_t* setCountsOf(SetKind kind);
