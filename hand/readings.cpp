@@ -360,7 +360,8 @@ void ReadingStream::writeSets(const std::uint32_t* codes, int n)
         ++setCountsOf(kind)[tile];
     }
     const int first = std::countr_zero(winning);
-    s_.winningSet = first < n ? first : -1;
+    const int none = -static_cast<int>(first >= n);  // all bits when no set took it
+    s_.winningSet = (first & ~none) | none;
 }
 
 // The dots' splits turn fastest and the bamboo's slowest, as the search nests them.
