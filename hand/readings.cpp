@@ -266,8 +266,9 @@ void ReadingStream::clearSetCounts()
 // not branched on.
 std::int32_t* ReadingStream::setCountsOf(SetKind kind)
 {
-    std::int32_t* const counts[2] = {s_.pungCounts, s_.chowCounts};
-    return counts[kind == Chow ? 1 : 0];
+    using Counts = std::int32_t(HandStructure::*)[TileCodes];
+    static constexpr Counts counts[2] = {&HandStructure::pungCounts, &HandStructure::chowCounts};
+    return s_.*counts[kind == Chow ? 1 : 0];
 }
 
 bool ReadingStream::next()
