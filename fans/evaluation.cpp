@@ -4,6 +4,7 @@
 #include "fans/fan_needs.h"
 #include "fans/fan_set.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -39,26 +40,60 @@ constexpr FanSet anyFormFansButFlowers =
 constexpr FanSet pairChowFans = fansWhere(isPairChowFan);
 constexpr FanSet regularOnlyFans = fansWhere(isRegularOnly);
 
-// How the driver treats each fan, and its points, in arrays indexed by FanId for the loop. A
-// decided fan counts 1 without its rule once its needs are met, as the table's rules do.
-enum class Role : std::uint8_t { Plain, ThreeChow, PairChow, Decided };
-
-struct DriverTable {
-    Role roles[FanCount + 1];
-    std::int32_t points[FanCount + 1];
+// How the driver's loop treats each fan, by FanId. A decided fan counts 1 without its rule
+// once its needs are met, as the table's rules do; a three-chow rule returns a code for the
+// pair routine and counts once. The pair fans are left to the routine, after the loop.
+struct FanAction {
+    std::int32_t points = 0;
+    std::uint8_t decided = 0;
+    std::uint8_t threeChow = 0;
 };
 
-constexpr DriverTable driverTable = [] {
-    DriverTable t{};
+constexpr std::array<FanAction, FanCount + 1> fanActions = [] {
+    std::array<FanAction, FanCount + 1> actions{};
     for (int f = 1; f <= FanCount; ++f) {
-        t.roles[f] = isPairChowFan(f)                   ? Role::PairChow
-                     : isThreeChowFan(f)                ? Role::ThreeChow
-                     : ruledOutFans.decided.contains(f) ? Role::Decided
-                                                        : Role::Plain;
-        t.points[f] = fanPoints(f);
+        FanAction& a = actions[static_cast<std::size_t>(f)];
+        a.decided = ruledOutFans.decided.contains(f) ? 1 : 0;
+        a.threeChow = isThreeChowFan(f) ? 1 : 0;
+        a.points = fanPoints(f);
     }
-    return t;
+    return actions;
 }();
+
+// Decided fans of the second word that exclude nothing but fans like them: the loop never
+// depends on them, so they are counted after it, each from its pending bit, without a branch.
+constexpr FanSet trailingDecidedFans = [] {
+    FanSet tail;
+    for (int f = FanCount; f > 64; --f) {
+        FanSet beyond;
+        beyond.add(exclusionSets[static_cast<std::size_t>(f)]);
+        beyond.remove(tail);
+        if (ruledOutFans.decided.contains(f) && beyond == FanSet{})
+            tail.add(f);
+    }
+    return tail;
+}();
+
+template <std::size_t N>
+constexpr std::array<int, N> fansOf(FanSet set)
+{
+    std::array<int, N> ids{};
+    for (std::size_t i = 0; i < N; ++i)
+        ids[i] = set.popFirst();
+    return ids;
+}
+constexpr auto trailingDecidedIds = fansOf<4>(trailingDecidedFans);
+
+// The fans the driver's loop visits: not the pair fans, nor the trailing decided fans when
+// their needs were checked; all of them are in the second word.
+constexpr FanSet fansOfLoop(bool needsChecked)
+{
+    FanSet set = FanSet::all();
+    set.remove(pairChowFans);
+    if (needsChecked)
+        set.remove(trailingDecidedFans);
+    return set;
+}
 
 // The driver counts the pairwise chow fans as one run, PureDoubleChow..TwoTerminalChows.
 constexpr bool pairChowFansAreOneRun()
@@ -69,21 +104,28 @@ constexpr bool pairChowFansAreOneRun()
     return pairChowFans == run;
 }
 
-constexpr int countRole(Role role)
+// Decided fans are never three-chow or pair fans, whose counts come from elsewhere.
+constexpr bool actionsAreConsistent()
 {
-    int n = 0;
-    for (int f = 1; f <= FanCount; ++f)
-        n += driverTable.roles[f] == role ? 1 : 0;
-    return n;
+    int threeChows = 0, decided = 0;
+    for (int f = 1; f <= FanCount; ++f) {
+        const FanAction& a = fanActions[static_cast<std::size_t>(f)];
+        threeChows += a.threeChow;
+        decided += a.decided;
+        if (a.decided != 0 && (a.threeChow != 0 || isPairChowFan(f)))
+            return false;
+    }
+    return threeChows == 6 && decided == 13;
 }
 
 static_assert(everyFanButFlowers.count() == FanCount - 1 &&
               !everyFanButFlowers.contains(FlowerTiles));
 static_assert(anyFormFansButFlowers.count() == 32 && anyFormFansButFlowers.contains(ChickenHand));
 static_assert(pairChowFansAreOneRun());
-static_assert(countRole(Role::PairChow) == 4 && countRole(Role::ThreeChow) == 6 &&
-              countRole(Role::Decided) == 13);
-static_assert(driverTable.points[BigFourWinds] == 88 && driverTable.points[FlowerTiles] == 1);
+static_assert(actionsAreConsistent());
+static_assert(trailingDecidedFans.count() == 4 && trailingDecidedFans.contains(SelfDrawnFan) &&
+              trailingDecidedIds[0] == OneVoidedSuit && fansOfLoop(true).word(0) == ~0ull);
+static_assert(fanActions[BigFourWinds].points == 88 && fanActions[FlowerTiles].points == 1);
 static_assert(tableDetectors.rules[NineGates - 1] == nineGates &&
               tableDetectors.countChowPairs == countChowPairs);
 
@@ -131,28 +173,19 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
     std::int32_t threeChowCode = 0;
 
     // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
+    //    The fans counted after the loop, all in the second word, only take its exclusions.
     //    Scores one fan, returning the fans it excludes (none when it is not counted).
     const auto score = [&](int f) -> FanSet {
-        const Role role = driverTable.roles[f];
-        if (role == Role::PairChow) {
-            // The four two-chow fans are counted together, once, at the first of them still
-            // to be tested, without exclusions of their own.
-            detectors.countChowPairs(s, threeChowCode, fanCounts);
-            for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
-                total += countOf(fanCounts, p) * driverTable.points[p];
-            return pairChowFans;
-        }
-        std::int32_t count = NeedsChecked && role == Role::Decided
+        const FanAction a = fanActions[static_cast<std::size_t>(f)];
+        std::int32_t count = NeedsChecked && a.decided != 0
                                  ? 1
                                  : detectors.rules[static_cast<std::size_t>(f - 1)](s);
-        if (role == Role::ThreeChow) {
-            threeChowCode = count;
-            count = count > 0 ? 1 : 0;
-        }
+        threeChowCode = a.threeChow != 0 ? count : threeChowCode;
+        count = a.threeChow != 0 && count > 0 ? 1 : count;
         if (count <= 0)
             return {};
         countOf(fanCounts, f) = count;
-        total += count * driverTable.points[f];
+        total += count * a.points;
         return exclusionSets[static_cast<std::size_t>(f)];
     };
     // A word of the pending set at a time: a fan excludes only later fans.
@@ -163,20 +196,40 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
         low &= ~out.word(0);
         high &= ~out.word(1);
     }
-    while (high != 0) {
-        const FanSet out = score(std::countr_zero(high) + 65);
-        high &= high - 1;
-        high &= ~out.word(1);
+    constexpr std::uint64_t loopHigh = fansOfLoop(NeedsChecked).word(1);
+    while ((high & loopHigh) != 0) {
+        const std::uint64_t visit = high & loopHigh;
+        high ^= visit & (0 - visit);
+        high &= ~score(std::countr_zero(visit) + 65).word(1);
     }
 
-    // 2. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.
+    // 2. The decided fans that exclude only such fans, in order.
+    if constexpr (NeedsChecked) {
+        for (const int f : trailingDecidedIds) {
+            const std::uint64_t counted = high >> (f - 65) & 1;
+            countOf(fanCounts, f) = static_cast<std::int32_t>(counted);
+            total +=
+                static_cast<std::int32_t>(counted) * fanActions[static_cast<std::size_t>(f)].points;
+            high &= ~(exclusionSets[static_cast<std::size_t>(f)].word(1) & (0 - counted));
+        }
+    }
+
+    // 3. The four two-chow fans are counted together, once, if any is left, without
+    //    exclusions of their own; each is excluded only by fans before them all.
+    if ((high & pairChowFans.word(1)) != 0) {
+        detectors.countChowPairs(s, threeChowCode, fanCounts);
+        for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
+            total += countOf(fanCounts, p) * fanActions[static_cast<std::size_t>(p)].points;
+    }
+
+    // 4. Conflicting wait fans cancel; a reading without fans is a Chicken Hand.
     settleWaitFans(fanCounts, total);
     if (total == 0) {
         total = fanPoints(ChickenHand);
         countOf(fanCounts, ChickenHand) = 1;
     }
 
-    // 3. Hands here hold no flowers, so Flower Tiles stays at 0.
+    // 5. Hands here hold no flowers, so Flower Tiles stays at 0.
     countOf(fanCounts, FlowerTiles) = 0;
     return total;
 }
