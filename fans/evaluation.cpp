@@ -60,7 +60,7 @@ constexpr std::array<FanAction, FanCount + 1> fanActions = [] {
     return actions;
 }();
 
-// Decided fans of the second word that exclude nothing but fans like them: the loop never
+// Decided fans after the last fan 64 that exclude nothing but fans like them: the loop never
 // depends on them, so they are counted after it, each from its pending bit, without a branch.
 constexpr FanSet trailingDecidedFans = [] {
     FanSet tail;
@@ -85,7 +85,7 @@ constexpr std::array<int, N> fansOf(FanSet set)
 constexpr auto trailingDecidedIds = fansOf<4>(trailingDecidedFans);
 
 // The fans the driver's loop visits: not the pair fans, nor the trailing decided fans when
-// their needs were checked; all of them are in the second word.
+// their needs were checked.
 constexpr FanSet fansOfLoop(bool needsChecked)
 {
     FanSet set = FanSet::all();
@@ -94,6 +94,34 @@ constexpr FanSet fansOfLoop(bool needsChecked)
         set.remove(trailingDecidedFans);
     return set;
 }
+
+// The driver's loop takes the pending fans as two words: fans 1..16, which the facts of most
+// readings rule out, and fans 17..80. Most readings then leave one loop whose end is
+// mispredicted rather than two. Bit f - 1 of the first, bit f - 17 of the second.
+constexpr int RareFans = 16;
+struct LoopSet {
+    std::uint64_t rare = 0;
+    std::uint64_t common = 0;
+};
+
+constexpr LoopSet loopSetOf(const FanSet& set)
+{
+    return {set.word(0) & ((std::uint64_t{1} << RareFans) - 1),
+            set.word(0) >> RareFans | set.word(1) << (64 - RareFans)};
+}
+
+constexpr std::uint64_t commonBit(int f) { return std::uint64_t{1} << (f - 1 - RareFans); }
+
+// The exclusions in the loop's words; Flower Tiles, never tested, falls out of them.
+constexpr std::array<LoopSet, FanCount + 1> loopExclusions = [] {
+    std::array<LoopSet, FanCount + 1> sets{};
+    for (std::size_t f = 1; f <= FanCount; ++f)
+        sets[f] = loopSetOf(exclusionSets[f]);
+    return sets;
+}();
+
+static_assert(loopSetOf(FanSet::all()).rare == 0xFFFF && loopSetOf(FanSet::all()).common == ~0ull);
+static_assert(commonBit(SelfDrawnFan) == std::uint64_t{1} << 63);
 
 // The driver counts the pairwise chow fans as one run, PureDoubleChow..TwoTerminalChows.
 constexpr bool pairChowFansAreOneRun()
@@ -124,7 +152,7 @@ static_assert(anyFormFansButFlowers.count() == 32 && anyFormFansButFlowers.conta
 static_assert(pairChowFansAreOneRun());
 static_assert(actionsAreConsistent());
 static_assert(trailingDecidedFans.count() == 4 && trailingDecidedFans.contains(SelfDrawnFan) &&
-              trailingDecidedIds[0] == OneVoidedSuit && fansOfLoop(true).word(0) == ~0ull);
+              trailingDecidedIds[0] == OneVoidedSuit);
 static_assert(fanActions[BigFourWinds].points == 88 && fanActions[FlowerTiles].points == 1);
 static_assert(tableDetectors.rules[NineGates - 1] == nineGates &&
               tableDetectors.countChowPairs == countChowPairs);
@@ -175,7 +203,7 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
     // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
     //    The fans counted after the loop, all in the second word, only take its exclusions.
     //    Scores one fan, returning the fans it excludes (none when it is not counted).
-    const auto score = [&](int f) -> FanSet {
+    const auto score = [&](int f) -> LoopSet {
         const FanAction a = fanActions[static_cast<std::size_t>(f)];
         std::int32_t count = NeedsChecked && a.decided != 0
                                  ? 1
@@ -186,37 +214,37 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
             return {};
         countOf(fanCounts, f) = count;
         total += count * a.points;
-        return exclusionSets[static_cast<std::size_t>(f)];
+        return loopExclusions[static_cast<std::size_t>(f)];
     };
-    // A word of the pending set at a time: a fan excludes only later fans.
-    std::uint64_t low = pending.word(0), high = pending.word(1);
-    while (low != 0) {
-        const FanSet out = score(std::countr_zero(low) + 1);
-        low &= low - 1;
-        low &= ~out.word(0);
-        high &= ~out.word(1);
+    // A fan excludes only later fans.
+    LoopSet left = loopSetOf(pending);
+    while (left.rare != 0) {
+        const LoopSet out = score(std::countr_zero(left.rare) + 1);
+        left.rare &= left.rare - 1;
+        left.rare &= ~out.rare;
+        left.common &= ~out.common;
     }
-    constexpr std::uint64_t loopHigh = fansOfLoop(NeedsChecked).word(1);
-    while ((high & loopHigh) != 0) {
-        const std::uint64_t visit = high & loopHigh;
-        high ^= visit & (0 - visit);
-        high &= ~score(std::countr_zero(visit) + 65).word(1);
+    constexpr std::uint64_t visited = loopSetOf(fansOfLoop(NeedsChecked)).common;
+    while ((left.common & visited) != 0) {
+        const std::uint64_t visit = left.common & visited;
+        left.common ^= visit & (0 - visit);
+        left.common &= ~score(std::countr_zero(visit) + 1 + RareFans).common;
     }
 
     // 2. The decided fans that exclude only such fans, in order.
     if constexpr (NeedsChecked) {
         for (const int f : trailingDecidedIds) {
-            const std::uint64_t counted = high >> (f - 65) & 1;
+            const std::uint64_t counted = (left.common & commonBit(f)) != 0 ? 1 : 0;
             countOf(fanCounts, f) = static_cast<std::int32_t>(counted);
             total +=
                 static_cast<std::int32_t>(counted) * fanActions[static_cast<std::size_t>(f)].points;
-            high &= ~(exclusionSets[static_cast<std::size_t>(f)].word(1) & (0 - counted));
+            left.common &= ~(loopExclusions[static_cast<std::size_t>(f)].common & (0 - counted));
         }
     }
 
     // 3. The four two-chow fans are counted together, once, if any is left, without
     //    exclusions of their own; each is excluded only by fans before them all.
-    if ((high & pairChowFans.word(1)) != 0) {
+    if ((left.common & loopSetOf(pairChowFans).common) != 0) {
         detectors.countChowPairs(s, threeChowCode, fanCounts);
         for (int p = PureDoubleChow; p <= TwoTerminalChows; ++p)
             total += countOf(fanCounts, p) * fanActions[static_cast<std::size_t>(p)].points;
