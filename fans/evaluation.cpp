@@ -112,11 +112,18 @@ constexpr LoopSet loopSetOf(const FanSet& set)
 
 constexpr std::uint64_t commonBit(int f) { return std::uint64_t{1} << (f - 1 - RareFans); }
 
-// The exclusions in the loop's words; Flower Tiles, never tested, falls out of them.
+// The exclusions in the loop's words, from the same matrix; Flower Tiles, never tested, falls
+// out of them.
 constexpr std::array<LoopSet, FanCount + 1> loopExclusions = [] {
     std::array<LoopSet, FanCount + 1> sets{};
-    for (std::size_t f = 1; f <= FanCount; ++f)
-        sets[f] = loopSetOf(exclusionSets[f]);
+    for (int i = 1; i < FanCount; ++i) {
+        FanSet excluded;
+        for (int j = i + 1; j <= FanCount; ++j) {
+            if (!isCompatible(i, j))
+                excluded.add(j);
+        }
+        sets[static_cast<std::size_t>(i)] = loopSetOf(excluded);
+    }
     return sets;
 }();
 
