@@ -4,7 +4,6 @@
 #include "fans/fan_needs.h"
 #include "fans/fan_set.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -208,7 +207,7 @@ std::int32_t scoreFans(const HandStructure& s, std::int32_t* fanCounts,
     std::int32_t threeChowCode = 0;
 
     // 1. Fans 1..80 in order; a counted fan takes the later fans it excludes out of the test.
-    //    The fans counted after the loop, all in the second word, only take its exclusions.
+    //    The fans counted after the loop, all past fan 64, only take its exclusions.
     //    Scores one fan, returning the fans it excludes (none when it is not counted).
     const auto score = [&](int f) -> LoopSet {
         const FanAction a = fanActions[static_cast<std::size_t>(f)];
