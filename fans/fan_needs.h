@@ -487,12 +487,35 @@ inline bool holdsKnittedRow(std::uint64_t held)
     return false;
 }
 
+// What the number of suits among the tiles rules out, both ways, in one lookup.
+inline constexpr std::array<FanSet, 4> bySuitCount = [] {
+    std::array<FanSet, 4> sets{};
+    for (std::size_t n = 0; n < sets.size(); ++n) {
+        sets[n].add(ruledOutFans.bySuits[n]);
+        sets[n].add(ruledOutFans.byFewSuits[n]);
+    }
+    return sets;
+}();
+
+// What the way of winning and the flags rule out, by 16 * WinSource + flags.
+inline constexpr std::array<FanSet, 3 * 16> bySourceAndFlags = [] {
+    std::array<FanSet, 3 * 16> sets{};
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        sets[i].add(ruledOutFans.bySource[i / 16]);
+        sets[i].add(ruledOutFans.byFlags[i % 16]);
+    }
+    return sets;
+}();
+
 inline constexpr std::uint64_t suitBits[3] = {std::uint64_t{0x1FF} << Bamboo1,
                                               std::uint64_t{0x1FF} << Characters1,
                                               std::uint64_t{0x1FF} << Dots1};
 
+inline constexpr std::uint64_t dragonBits = std::uint64_t{7} << RedDragon;
+
 // What holding a group's tiles rules out and allows, by the group's tiles held as bits: each
-// suit's nine ranks, then the seven honors. Four lookups instead of one per distinct tile.
+// suit's nine ranks, then the seven honors, whose group also knows whether a dragon is held.
+// Four lookups instead of one per distinct tile.
 struct GroupFans {
     FanSet out;
     FanSet someAllowed;
@@ -512,12 +535,15 @@ inline constexpr std::array<std::array<GroupFans, 512>, TileGroups> heldGroupFan
                 fans.out.add(ruledOutFans.byHeldTile[t]);
                 fans.someAllowed.add(ruledOutFans.someTileAllowed[t]);
             }
+            if (groupStart(g) == East && (bits & dragonBits >> East) == 0)
+                fans.out.add(ruledOutFans.withoutDragon);
         }
     }
     return groups;
 }();
 
-static_assert(groupStart(3) == East && heldGroupFans[3][1].out == ruledOutFans.byHeldTile[East]);
+static_assert(groupStart(3) == East &&
+              heldGroupFans[3][1u << (RedDragon - East)].out == ruledOutFans.byHeldTile[RedDragon]);
 
 inline FanSet ruledOutByTiles(const TileFacts& tiles)
 {
@@ -539,8 +565,6 @@ inline FanSet ruledOutByTiles(const TileFacts& tiles)
 }  // namespace detail
 
 namespace detail {
-
-inline constexpr std::uint64_t dragonBits = std::uint64_t{7} << RedDragon;
 
 // An honor held three times or more is a pung or kong in every regular reading, and one held
 // fewer times is one in none: the honor pungs are the hand's, not the reading's.
@@ -582,17 +606,14 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
                            (s.replacementTile ? 4u : 0u) | (s.robbingTheKong ? 8u : 0u);
 
     FanSet out = r.always;
-    out.add(r.bySuits[static_cast<std::size_t>(suits)]);
-    out.add(r.byFewSuits[static_cast<std::size_t>(suits)]);
+    out.add(detail::bySuitCount[static_cast<std::size_t>(suits)]);
     if (!detail::holdsKnittedRow(tiles.kinds))
         out.add(r.withoutKnittedRow);
-    out.add(r.bySource[static_cast<std::size_t>(s.winSource)]);
-    out.add(r.byFlags[flags]);
+    out.add(detail::bySourceAndFlags[16 * static_cast<std::size_t>(s.winSource) + flags]);
     out.add(detail::ruledOutByTiles(tiles));
     out.addWhen(s.waitCount != 1, r.withSeveralWaits);
     out.add(detail::ruledOutByHonorPungs(s));
     out.add(r.byWinningTile[static_cast<std::size_t>(s.winningTile)]);
-    out.addWhen((tiles.kinds & detail::dragonBits) == 0, r.withoutDragon);
     out.addWhen(s.concealedCount != MaxTiles - 1, r.withDeclaredSets);
     return out;
 }

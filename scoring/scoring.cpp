@@ -45,11 +45,14 @@ void copyWhole(const T (&from)[N], T (&to)[N])
 
 // The best reading so far and its fan counts; on equal totals the one found first stays. The
 // counts are written into the half not kept and kept by swapping halves. One half is the
-// result's own, so the counts of a hand's only reading are never copied; a reading scores at
-// least 8 when it writes them, so a result with nothing to fill is left alone.
+// result's own, so the counts of a hand's only reading are never copied. A reading scores at
+// least 8 when it writes them, so a reading kept is one the result is filled from: its sets
+// go straight into the result, and a result with nothing to fill is left alone.
 class BestReading {
 public:
-    explicit BestReading(ScoreResult& result) : halves_{result.fanCounts, spare_} {}
+    explicit BestReading(ScoreResult& result) : result_(result), halves_{result.fanCounts, spare_}
+    {
+    }
 
     void consider(const HandStructure& reading)
     {
@@ -64,17 +67,12 @@ public:
 
     std::int32_t total() const { return total_; }
 
-    void fill(ScoreResult& result, const WaitList& waits) const
+    void fill(const WaitList& waits) const
     {
-        result.form = form_;
-        result.setCount = setCount_;
-        copyWhole(setKinds_, result.setKinds);
-        copyWhole(setTiles_, result.setTiles);
-        result.pairTile = pairTile_;
-        result.waitCount = waits.count;
-        copyWhole(waits.tiles, result.waits);
-        if (halves_[kept_] != result.fanCounts)
-            std::copy(halves_[kept_], halves_[kept_] + FanCount, result.fanCounts);
+        result_.waitCount = waits.count;
+        copyWhole(waits.tiles, result_.waits);
+        if (halves_[kept_] != result_.fanCounts)
+            std::copy(halves_[kept_], halves_[kept_] + FanCount, result_.fanCounts);
     }
 
 private:
@@ -86,22 +84,18 @@ private:
             return;
         total_ = total;
         kept_ = 1 - kept_;
-        form_ = reading.form;
-        setCount_ = reading.setCount;
-        copyWhole(reading.setKinds, setKinds_);
-        copyWhole(reading.setTiles, setTiles_);
-        pairTile_ = reading.pairTile;
+        result_.form = reading.form;
+        result_.setCount = reading.setCount;
+        copyWhole(reading.setKinds, result_.setKinds);
+        copyWhole(reading.setTiles, result_.setTiles);
+        result_.pairTile = reading.pairTile;
     }
 
+    ScoreResult& result_;
     std::int32_t total_ = 0;
     int kept_ = 1;  // the first reading is written into the result's half
     std::int32_t spare_[FanCount];
     std::int32_t* halves_[2];
-    HandForm form_ = NoForm;
-    std::int32_t setCount_ = 0;
-    SetKind setKinds_[MaxSets] = {};
-    TileId setTiles_[MaxSets] = {};
-    TileId pairTile_ = NoTile;
 };
 
 // The readings by the full search, for the hands the stream declines.
@@ -157,18 +151,19 @@ int scoreHand(Hand& hand, ScoreResult& result)
     BestReading best(result);
     thread_local ReadingStream stream;  // reused: a fresh one would clear a whole structure
     if (stream.start(hand, held, waits.count)) {
-        FanSet handRuledOut;
-        for (bool first = true; stream.next(); first = false) {
-            if (first)
-                handRuledOut = fansRuledOutByHand(stream.reading(),
-                                                  {stream.tileKinds(), stream.holdsFourOfAKind()});
-            best.consider(stream.reading(), handRuledOut);
+        // The hand's facts are weighed at its first reading, outside the loop over the others.
+        if (stream.next()) {
+            const FanSet handRuledOut = fansRuledOutByHand(
+                stream.reading(), {stream.tileKinds(), stream.holdsFourOfAKind()});
+            do
+                best.consider(stream.reading(), handRuledOut);
+            while (stream.next());
         }
     } else {
         considerSearchedReadings(best, hand, waits.count);
     }
     if (best.total() > 0)
-        best.fill(result, waits);
+        best.fill(waits);
     return best.total();
 }
 
