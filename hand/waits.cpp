@@ -39,48 +39,74 @@ constexpr std::array<std::uint64_t, KnittedRowCount> makeRowMasks()
 
 constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
 
+// Bit 0 of each honor's byte, East lowest.
+constexpr std::uint64_t honorByteBits = 0x0001010101010101u;
+
+// Bits at the bottom of the honors' bytes gathered into bits 0-6: the multiplier shifts byte k's
+// bit to bit 56 + k, and the products of all other pairs land on distinct bits, so nothing
+// carries into the top byte.
+constexpr std::uint64_t gatherHonorBits(std::uint64_t bytes)
+{
+    return (bytes * 0x0102040810204000u) >> 56;
+}
+
+// Sum of the honors' bytes, at most 36 each.
+constexpr int honorByteSum(std::uint64_t bytes)
+{
+    return static_cast<int>((bytes * 0x0101010101010101u) >> 56);
+}
+
+static_assert(gatherHonorBits(honorByteBits) == 0x7F &&
+              gatherHonorBits(0x0001000000000100) == 0x42);
+static_assert(honorByteSum(honorByteBits) == 7);
+
+// 0 when the condition (0 or 1) fails, every bit when it holds.
+constexpr std::uint64_t maskIf(int condition) { return 0 - static_cast<std::uint64_t>(condition); }
+
 // Which tiles complete the held tiles into sets and a pair. The three suits and the honors are
 // independent groups: each must form sets, and exactly one of them also the pair. A tile
 // changes one group only; the table of suit shapes knows which tiles complete a suit.
-std::uint64_t regularWaits(const HeldTiles& h, const SuitShape* shapes, const int* sums)
+// Which conditions hold differs from hand to hand, so they are combined as 0/1 integers, not
+// branched on.
+std::uint64_t regularWaits(const HeldTiles& h)
 {
-    // Honors not held add neither a single nor a pair, nor can one of them complete the hand.
-    // The conditions below are combined without short cuts: which hold differs from hand to
-    // hand, so branches on them would be guesses.
-    const std::uint64_t heldHonors = h.kinds & honorBits;
-    int honorSingles = 0, honorPairs = 0;
-    for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
-        const int n = h.counts[at(std::countr_zero(bits))];
-        honorSingles += n == 1 || n == 4 ? 1 : 0;
-        honorPairs += n == 2 ? 1 : 0;
-    }
-    int fine[3], pairs[3];  // 0 or 1 each, combined by bitwise operations
+    // 1. The honors held 1 or 4 times (a single), or 2 times (a pair), from the bits of their
+    //    copy bytes (0..4 copies each); both counted at once, the singles from bit 4 up.
+    const std::uint64_t copies = h.honorCopies();
+    const std::uint64_t b0 = copies & honorByteBits, b1 = copies >> 1 & honorByteBits,
+                        b2 = copies >> 2 & honorByteBits;
+    const std::uint64_t singleBytes = (b0 & ~b1) | b2, pairBytes = b1 & ~b0;
+    const int honorGroups = honorByteSum(singleBytes << 4 | pairBytes);
+    const int honorSingles = honorGroups >> 4, honorPairs = honorGroups & 15;
+
+    // 2. A suit is fine as it is when it splits with no tile left over.
+    int fine[3], pairs[3];
     for (int s = 0; s < 3; ++s) {
-        const int splits = shapes[s].splits() ? 1 : 0;
-        fine[s] = (residueOf(sums[s]) != 1 ? 1 : 0) & splits;
-        pairs[s] = residueOf(sums[s]) == 2 ? 1 : 0;
+        const int residue = residueOf(h.suitSums[s]);
+        fine[s] = (residue != 1 ? 1 : 0) & (h.shapes[s].splits() ? 1 : 0);
+        pairs[s] = residue == 2 ? 1 : 0;
     }
+
+    // 3. A suited tile completes the hand when the other groups are fine and its suit then
+    //    splits, holding the pair unless another group holds it.
     std::uint64_t found = 0;
     for (int s = 0; s < 3; ++s) {
         const int o1 = (s + 1) % 3, o2 = (s + 2) % 3;
         const int needed = 1 - honorPairs - pairs[o1] - pairs[o2];  // pairs this suit must hold
         const int completes = (honorSingles == 0 ? 1 : 0) & fine[o1] & fine[o2] &
-                              (residueOf(sums[s] + 1) == 2 * needed ? 1 : 0);
-        found |= (std::uint64_t{shapes[s].completions()} << suitedTile(s, 1)) &
-                 (0 - static_cast<std::uint64_t>(completes));
+                              (residueOf(h.suitSums[s] + 1) == 2 * needed ? 1 : 0);
+        found |= (std::uint64_t{h.shapes[s].completions()} << suitedTile(s, 1)) & maskIf(completes);
     }
-    if ((fine[0] & fine[1] & fine[2]) == 0)
-        return found;
-    // An honor completes the hand when it leaves no single and exactly one pair in all.
-    const int suitPairs = pairs[0] + pairs[1] + pairs[2];
-    for (std::uint64_t bits = heldHonors; bits != 0; bits &= bits - 1) {
-        const TileId t = std::countr_zero(bits);
-        const int before = h.counts[at(t)] % 3, after = (before + 1) % 3;
-        const int singles = honorSingles - (before == 1) + (after == 1);
-        const int allPairs = honorPairs - (before == 2) + (after == 2) + suitPairs;
-        found |= singles == 0 && allPairs == 1 ? bitOf(t) : 0;
-    }
-    return found;
+
+    // 4. An honor completes it when the suits are fine and it leaves no single and exactly one
+    //    pair: the one single made a pair when nothing else is paired, or either of two pairs
+    //    made a pung. Both cases are those where twice the singles plus the pairs make 2, and
+    //    then the honors of the other kind are none.
+    const int allFine = fine[0] & fine[1] & fine[2];
+    const int weight = 2 * honorSingles + honorPairs + pairs[0] + pairs[1] + pairs[2];
+    const std::uint64_t honorWaits =
+        gatherHonorBits(singleBytes | pairBytes) & maskIf(allFine & (weight == 2 ? 1 : 0));
+    return found | honorWaits << East;
 }
 
 // Trial tiles that may complete a knitted straight: a row held whole lets any tile try (for
@@ -131,6 +157,23 @@ std::uint64_t specialWaits(const HeldTiles& h, int declaredSets)
 // Bits 1..34, one per real tile.
 constexpr std::uint64_t allTileBits = ((std::uint64_t{1} << TileCodes) - 1) & ~std::uint64_t{1};
 
+// The tiles in ascending order. Most hands wait on one or two tiles: those are written
+// without a branch, and the loop for more is seldom entered.
+WaitList listOf(std::uint64_t found)
+{
+    WaitList waits;
+    for (int i = 0; i < 2; ++i) {
+        const int tile = std::countr_zero(found | std::uint64_t{1} << 63);
+        const int any = found != 0 ? 1 : 0;
+        waits.tiles[i] = tile & -any;
+        waits.count += any;
+        found &= found - 1;
+    }
+    for (; found != 0; found &= found - 1)
+        waits.add(std::countr_zero(found));
+    return waits;
+}
+
 }  // namespace
 
 WaitList findWaits(const Hand& hand)
@@ -147,8 +190,10 @@ WaitList findWaits(const Hand& hand, const HeldTiles& held)
         copy.clearWinningTile();
         return findWaitsBySearch(copy);
     }
-    std::uint64_t found =
-        regularWaits(held, held.shapes, held.suitSums) | specialWaits(held, hand.setCount);
+    std::uint64_t found = regularWaits(held);
+    if (hand.setCount > 1)
+        return listOf(found);  // neither whole-hand shapes nor a knitted straight fit
+    found |= specialWaits(held, hand.setCount);
     const std::uint64_t knitted = knittedTrials(held, hand.setCount);
     if ((knitted & ~found & allTileBits) != 0) {
         TileCounts counts = held.counts;
@@ -160,10 +205,7 @@ WaitList findWaits(const Hand& hand, const HeldTiles& held)
             --counts[at(t)];
         }
     }
-    WaitList waits;
-    for (; found != 0; found &= found - 1)
-        waits.add(std::countr_zero(found));
-    return waits;
+    return listOf(found);
 }
 
 WaitList findWaitsBySearch(Hand& hand)
