@@ -79,22 +79,22 @@ std::uint64_t regularWaits(const HeldTiles& h)
     const int honorGroups = honorByteSum(singleBytes << 4 | pairBytes);
     const int honorSingles = honorGroups >> 4, honorPairs = honorGroups & 15;
 
-    // 2. A suit is fine as it is when it splits with no tile left over.
-    int fine[3], pairs[3];
+    // 2. Which groups are not fine as they are (split with no tile left over): bit s for the
+    //    suits, bit 3 for the honors; and the pairs they hold.
+    int residues[3], notFine = honorSingles != 0 ? 8 : 0, pairs = honorPairs;
     for (int s = 0; s < 3; ++s) {
-        const int residue = residueOf(h.suitSums[s]);
-        fine[s] = (residue != 1 ? 1 : 0) & (h.shapes[s].splits() ? 1 : 0);
-        pairs[s] = residue == 2 ? 1 : 0;
+        residues[s] = residueOf(h.suitSums[s]);
+        notFine |= ((residues[s] == 1 ? 1 : 0) | (h.shapes[s].splits() ? 0 : 1)) << s;
+        pairs += residues[s] == 2 ? 1 : 0;
     }
 
     // 3. A suited tile completes the hand when the other groups are fine and its suit then
-    //    splits, holding the pair unless another group holds it.
+    //    splits: into sets when the others hold the pair (residue 2, one pair counted), with
+    //    the pair when they hold none (residue 1, none counted).
     std::uint64_t found = 0;
     for (int s = 0; s < 3; ++s) {
-        const int o1 = (s + 1) % 3, o2 = (s + 2) % 3;
-        const int needed = 1 - honorPairs - pairs[o1] - pairs[o2];  // pairs this suit must hold
-        const int completes = (honorSingles == 0 ? 1 : 0) & fine[o1] & fine[o2] &
-                              (residueOf(h.suitSums[s] + 1) == 2 * needed ? 1 : 0);
+        const int completes =
+            ((notFine & ~(1 << s)) == 0 ? 1 : 0) & (pairs + 2 == 2 * residues[s] ? 1 : 0);
         found |= (std::uint64_t{h.shapes[s].completions()} << suitedTile(s, 1)) & maskIf(completes);
     }
 
@@ -102,10 +102,8 @@ std::uint64_t regularWaits(const HeldTiles& h)
     //    pair: the one single made a pair when nothing else is paired, or either of two pairs
     //    made a pung. Both cases are those where twice the singles plus the pairs make 2, and
     //    then the honors of the other kind are none.
-    const int allFine = fine[0] & fine[1] & fine[2];
-    const int weight = 2 * honorSingles + honorPairs + pairs[0] + pairs[1] + pairs[2];
-    const std::uint64_t honorWaits =
-        gatherHonorBits(singleBytes | pairBytes) & maskIf(allFine & (weight == 2 ? 1 : 0));
+    const int honorsFit = ((notFine & 7) == 0 ? 1 : 0) & (2 * honorSingles + pairs == 2 ? 1 : 0);
+    const std::uint64_t honorWaits = gatherHonorBits(singleBytes | pairBytes) & maskIf(honorsFit);
     return found | honorWaits << East;
 }
 
