@@ -39,74 +39,6 @@ constexpr std::array<std::uint64_t, KnittedRowCount> makeRowMasks()
 
 constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
 
-// Bit 0 of each honor's byte, East lowest.
-constexpr std::uint64_t honorByteBits = 0x0001010101010101u;
-
-// Bits at the bottom of the honors' bytes gathered into bits 0-6: the multiplier shifts byte k's
-// bit to bit 56 + k, and the products of all other pairs land on distinct bits, so nothing
-// carries into the top byte.
-constexpr std::uint64_t gatherHonorBits(std::uint64_t bytes)
-{
-    return (bytes * 0x0102040810204000u) >> 56;
-}
-
-// Sum of the honors' bytes, at most 36 each.
-constexpr int honorByteSum(std::uint64_t bytes)
-{
-    return static_cast<int>((bytes * 0x0101010101010101u) >> 56);
-}
-
-static_assert(gatherHonorBits(honorByteBits) == 0x7F &&
-              gatherHonorBits(0x0001000000000100) == 0x42);
-static_assert(honorByteSum(honorByteBits) == 7);
-
-// 0 when the condition (0 or 1) fails, every bit when it holds.
-constexpr std::uint64_t maskIf(int condition) { return 0 - static_cast<std::uint64_t>(condition); }
-
-// Which tiles complete the held tiles into sets and a pair. The three suits and the honors are
-// independent groups: each must form sets, and exactly one of them also the pair. A tile
-// changes one group only; the table of suit shapes knows which tiles complete a suit.
-// Which conditions hold differs from hand to hand, so they are combined as 0/1 integers, not
-// branched on.
-std::uint64_t regularWaits(const HeldTiles& h)
-{
-    // 1. The honors held 1 or 4 times (a single), or 2 times (a pair), from the bits of their
-    //    copy bytes (0..4 copies each); both counted at once, the singles from bit 4 up.
-    const std::uint64_t copies = h.honorCopies();
-    const std::uint64_t b0 = copies & honorByteBits, b1 = copies >> 1 & honorByteBits,
-                        b2 = copies >> 2 & honorByteBits;
-    const std::uint64_t singleBytes = (b0 & ~b1) | b2, pairBytes = b1 & ~b0;
-    const int honorGroups = honorByteSum(singleBytes << 4 | pairBytes);
-    const int honorSingles = honorGroups >> 4, honorPairs = honorGroups & 15;
-
-    // 2. Which groups are not fine as they are (split with no tile left over): bit s for the
-    //    suits, bit 3 for the honors; and the pairs they hold.
-    int residues[3], notFine = honorSingles != 0 ? 8 : 0, pairs = honorPairs;
-    for (int s = 0; s < 3; ++s) {
-        residues[s] = residueOf(h.suitSums[s]);
-        notFine |= ((residues[s] == 1 ? 1 : 0) | (h.shapes[s].splits() ? 0 : 1)) << s;
-        pairs += residues[s] == 2 ? 1 : 0;
-    }
-
-    // 3. A suited tile completes the hand when the other groups are fine and its suit then
-    //    splits: into sets when the others hold the pair (residue 2, one pair counted), with
-    //    the pair when they hold none (residue 1, none counted).
-    std::uint64_t found = 0;
-    for (int s = 0; s < 3; ++s) {
-        const int completes =
-            ((notFine & ~(1 << s)) == 0 ? 1 : 0) & (pairs + 2 == 2 * residues[s] ? 1 : 0);
-        found |= (std::uint64_t{h.shapes[s].completions()} << suitedTile(s, 1)) & maskIf(completes);
-    }
-
-    // 4. An honor completes it when the suits are fine and it leaves no single and exactly one
-    //    pair: the one single made a pair when nothing else is paired, or either of two pairs
-    //    made a pung. Both cases are those where twice the singles plus the pairs make 2, and
-    //    then the honors of the other kind are none.
-    const int honorsFit = ((notFine & 7) == 0 ? 1 : 0) & (2 * honorSingles + pairs == 2 ? 1 : 0);
-    const std::uint64_t honorWaits = gatherHonorBits(singleBytes | pairBytes) & maskIf(honorsFit);
-    return found | honorWaits << East;
-}
-
 // Trial tiles that may complete a knitted straight: a row held whole lets any tile try (for
 // the set or pair beside it), a row missing one tile lets that tile try.
 std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
@@ -118,7 +50,7 @@ std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
         const std::uint64_t missing = row & ~h.kinds;
         if (missing == 0)
             return ~std::uint64_t{0};
-        if (bitCount(missing) == 1)
+        if ((missing & (missing - 1)) == 0)  // one tile missing
             trials |= missing;
     }
     return trials;
@@ -155,23 +87,6 @@ std::uint64_t specialWaits(const HeldTiles& h, int declaredSets)
 // Bits 1..34, one per real tile.
 constexpr std::uint64_t allTileBits = ((std::uint64_t{1} << TileCodes) - 1) & ~std::uint64_t{1};
 
-// The tiles in ascending order. Most hands wait on one or two tiles: those are written
-// without a branch, and the loop for more is seldom entered.
-WaitList listOf(std::uint64_t found)
-{
-    WaitList waits;
-    for (int i = 0; i < 2; ++i) {
-        const int tile = std::countr_zero(found | std::uint64_t{1} << 63);
-        const int any = found != 0 ? 1 : 0;
-        waits.tiles[i] = tile & -any;
-        waits.count += any;
-        found &= found - 1;
-    }
-    for (; found != 0; found &= found - 1)
-        waits.add(std::countr_zero(found));
-    return waits;
-}
-
 }  // namespace
 
 WaitList findWaits(const Hand& hand)
@@ -181,17 +96,16 @@ WaitList findWaits(const Hand& hand)
     return findWaits(hand, held);
 }
 
-WaitList findWaits(const Hand& hand, const HeldTiles& held)
+namespace detail {
+
+WaitList waitsOfRareHands(const Hand& hand, const HeldTiles& held)
 {
     if (held.fifthCopy) {
         Hand copy = hand;  // only the full search knows what more than four copies make
         copy.clearWinningTile();
         return findWaitsBySearch(copy);
     }
-    std::uint64_t found = regularWaits(held);
-    if (hand.setCount > 1)
-        return listOf(found);  // neither whole-hand shapes nor a knitted straight fit
-    found |= specialWaits(held, hand.setCount);
+    std::uint64_t found = regularWaits(held) | specialWaits(held, hand.setCount);
     const std::uint64_t knitted = knittedTrials(held, hand.setCount);
     if ((knitted & ~found & allTileBits) != 0) {
         TileCounts counts = held.counts;
@@ -205,6 +119,8 @@ WaitList findWaits(const Hand& hand, const HeldTiles& held)
     }
     return listOf(found);
 }
+
+}  // namespace detail
 
 WaitList findWaitsBySearch(Hand& hand)
 {
