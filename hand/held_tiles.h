@@ -97,10 +97,12 @@ struct HeldTiles {
         fifthCopy = (copies & FifthCopyBit) != 0;
         table_ = suitShapes();
         for (int s = 0; s < 3; ++s) {
-            suitSums[s] = 0;
-            shapes[s] = SuitShape{};
-            if (!fifthCopy)
+            if (fifthCopy) {
+                suitSums[s] = 0;
+                shapes[s] = SuitShape{};
+            } else {
                 lookUpShape(s);
+            }
         }
     }
 
