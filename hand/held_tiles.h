@@ -65,12 +65,12 @@ inline constexpr TileKeySteps tileKeySteps = [] {
 }();
 
 // New copy counts plus this, OR-ed together, have the bit set once any count passes four
-// (counts stay below 21).
+// (counts stay below 21: at most 15 tiles).
 inline constexpr unsigned FifthCopyBias = 11;
 inline constexpr unsigned FifthCopyBit = 16;
 
 struct HeldTiles {
-    // countConcealed sets all but the private keys.
+    // All set by countConcealed, nothing before: zeroing them first would cost stores.
     TileCounts counts;
     std::uint64_t kinds;  // bit t: tile t is held
     std::uint64_t odd;    // bit t: tile t is held an odd number of times
@@ -86,6 +86,8 @@ struct HeldTiles {
         // whose end the branch predictor misses.
         std::fill_n(counts.begin(), TileCodes / 2, 0);
         std::fill_n(counts.begin() + TileCodes / 2, TileCodes - TileCodes / 2, 0);
+        keys_[0] = keys_[1] = keys_[2] = EmptySuitKey;
+        keys_[HonorGroup] = 0;
         // Gathered in locals: kept in memory, each copy would cost loads and stores.
         std::uint64_t held = 0, oddHeld = 0;
         unsigned copies = 0;
@@ -122,8 +124,8 @@ struct HeldTiles {
     std::uint64_t honorCopies() const { return keys_[HonorGroup]; }
 
 private:
-    std::uint64_t keys_[4] = {EmptySuitKey, EmptySuitKey, EmptySuitKey, 0};
-    const SuitShape* table_ = nullptr;
+    std::uint64_t keys_[4];
+    const SuitShape* table_;
 
     unsigned addCopy(TileId t, std::uint64_t& held, std::uint64_t& oddHeld)
     {
@@ -139,7 +141,7 @@ private:
         const std::uint64_t key = keys_[s];
         shapes[s] =
             table_[heldSuitShapeIndexByRow(static_cast<unsigned>(key & KeyField),
-                                           static_cast<unsigned>(key >> KeyRowShift & KeyField))];
+                                           static_cast<unsigned>((key >> KeyRowShift) & KeyField))];
         suitSums[s] = static_cast<int>(key >> KeyTilesShift);
     }
 };

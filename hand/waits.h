@@ -66,8 +66,8 @@ inline std::uint64_t regularWaits(const HeldTiles& h)
     // 1. The honors held 1 or 4 times (a single), or 2 times (a pair), from the bits of their
     //    copy bytes (0..4 copies each); both counted at once, the singles from bit 4 up.
     const std::uint64_t copies = h.honorCopies();
-    const std::uint64_t b0 = copies & honorByteBits, b1 = copies >> 1 & honorByteBits,
-                        b2 = copies >> 2 & honorByteBits;
+    const std::uint64_t b0 = copies & honorByteBits, b1 = (copies >> 1) & honorByteBits,
+                        b2 = (copies >> 2) & honorByteBits;
     const std::uint64_t singleBytes = (b0 & ~b1) | b2, pairBytes = b1 & ~b0;
     const int honorGroups = honorByteSum(singleBytes << 4 | pairBytes);
     const int honorSingles = honorGroups >> 4, honorPairs = honorGroups & 15;
