@@ -6,6 +6,7 @@
 #include "hand/shape.h"
 #include "hand/suit_shapes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -23,83 +24,125 @@ inline constexpr std::array<std::uint8_t, 16> suitResidues = [] {
 
 inline int residueOf(int suitTiles) { return suitResidues[static_cast<std::size_t>(suitTiles)]; }
 
-// Where one copy of each tile counts in its suit's half keys (as heldSuitShapeIndex reads
-// them: ranks 1-5 and 6-9 in base 5): the half's slot, 2 * suit for ranks 1-5 and one more for
-// 6-9, 6 for the honors (read by nothing), and the digit it adds, with the copy counted again
-// from bit HalfTilesShift up.
-struct HalfDigit {
-    std::uint8_t slot = 6;
-    std::uint32_t step = 0;
+// Each group of tiles (the three suits, then the honors) kept as one 64-bit key that a copy
+// changes by a single addition. A suit's key holds, from bit 0, 16 bits each: ranks 1-5 in base
+// 5; the row heldSuitShapeIndex reads for ranks 6-9, which starts at 14 * 625 and loses 625 per
+// tile of ranks 1-5; the suit's tiles. The honors' key holds a byte of copies per honor, East
+// lowest. No field can spill into the next, even with fifth copies: at most 15 tiles are added.
+inline constexpr unsigned KeyRowShift = 16;
+inline constexpr unsigned KeyTilesShift = 32;
+inline constexpr std::uint64_t KeyField = 0xFFFF;
+inline constexpr std::uint64_t EmptySuitKey = std::uint64_t{SuitTileLimit * 625} << KeyRowShift;
+inline constexpr int HonorGroup = 3;
+
+struct TileKeySteps {
+    std::array<std::uint64_t, TileCodes> bit{};  // loaded: cheaper than shifting by the tile
+    std::array<std::uint64_t, TileCodes> step{};
+    std::array<std::uint8_t, TileCodes> group{};
 };
 
-inline constexpr unsigned HalfTilesShift = 16;
-
-inline constexpr std::array<HalfDigit, TileCodes> halfDigits = [] {
-    std::array<HalfDigit, TileCodes> digits{};
+inline constexpr TileKeySteps tileKeySteps = [] {
+    TileKeySteps k;
     for (TileId t = 0; t < TileCodes; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        k.bit[i] = std::uint64_t{1} << t;
+        k.group[i] = HonorGroup;
+        if (isHonor(t))
+            k.step[i] = std::uint64_t{1} << (8 * (t - East));
         if (!isSuited(t))
             continue;
-        const int rank = rankOf(t), high = rank > 5 ? 1 : 0;
-        unsigned power = 1;
-        for (int r = high ? 6 : 1; r < rank; ++r)
+        const int rank = rankOf(t);
+        std::uint64_t power = 1;
+        for (int r = rank > 5 ? 6 : 1; r < rank; ++r)
             power *= 5;
-        auto& d = digits[static_cast<std::size_t>(t)];
-        d.slot = static_cast<std::uint8_t>(2 * suitOf(t) + high);
-        d.step = power + (1u << HalfTilesShift);
+        const std::uint64_t tile = std::uint64_t{1} << KeyTilesShift;
+        // Below rank 6 the row drops by 625: added modulo 2^64, the borrow cancels the carry.
+        k.step[i] = rank <= 5 ? power + tile - (std::uint64_t{625} << KeyRowShift)
+                              : (power << KeyRowShift) + tile;
+        k.group[i] = static_cast<std::uint8_t>(suitOf(t));
     }
-    return digits;
+    return k;
 }();
 
+// New copy counts plus this, OR-ed together, have the bit set once any count passes four
+// (counts stay below 21: at most 15 tiles).
+inline constexpr unsigned FifthCopyBias = 11;
+inline constexpr unsigned FifthCopyBit = 16;
+
 struct HeldTiles {
-    TileCounts counts{};
-    std::uint64_t kinds = 0;  // bit t: tile t is held
-    std::uint64_t odd = 0;    // bit t: tile t is held an odd number of times
-    int count = 0;
-    bool fifthCopy = false;  // some tile more than four times: the table does not number it
-    int suitSums[3] = {};    // tiles of each suit; both left empty while fifthCopy
+    // All set by countConcealed, nothing before: zeroing them first would cost stores.
+    TileCounts counts;
+    std::uint64_t kinds;  // bit t: tile t is held
+    std::uint64_t odd;    // bit t: tile t is held an odd number of times
+    int count;
+    bool fifthCopy;   // some tile more than four times: the table does not number it
+    int suitSums[3];  // tiles of each suit; both left empty while fifthCopy
     SuitShape shapes[3];
 
     // The hand's concealed tiles, without its winning tile.
     void countConcealed(const Hand& hand)
     {
+        // Zeroed in two halves: one fill of all 140 bytes compiles to a counted string store,
+        // whose end the branch predictor misses.
+        std::fill_n(counts.begin(), TileCodes / 2, 0);
+        std::fill_n(counts.begin() + TileCodes / 2, TileCodes - TileCodes / 2, 0);
+        keys_[0] = keys_[1] = keys_[2] = EmptySuitKey;
+        keys_[HonorGroup] = 0;
+        // Gathered in locals: kept in memory, each copy would cost loads and stores.
+        std::uint64_t held = 0, oddHeld = 0;
+        unsigned copies = 0;
         for (int i = 0; i < hand.concealedCount; ++i)
-            addCopy(hand.concealedTiles[i]);
-        count += hand.concealedCount;
-        const SuitShape* table = suitShapes();
-        for (int s = 0; s < 3 && !fifthCopy; ++s)
-            lookUpShape(s, table);
+            copies |= addCopy(hand.concealedTiles[i], held, oddHeld);
+        kinds = held;
+        odd = oddHeld;
+        count = hand.concealedCount;
+        fifthCopy = (copies & FifthCopyBit) != 0;
+        table_ = suitShapes();
+        for (int s = 0; s < 3; ++s) {
+            if (fifthCopy) {
+                suitSums[s] = 0;
+                shapes[s] = SuitShape{};
+            } else {
+                lookUpShape(s);
+            }
+        }
     }
 
     // One tile more; only the shape of its suit changes.
     void add(TileId t)
     {
-        addCopy(t);
+        fifthCopy |= (addCopy(t, kinds, odd) & FifthCopyBit) != 0;
         ++count;
-        if (!isSuited(t) || fifthCopy)
+        if (fifthCopy)
             return;
-        lookUpShape(suitOf(t), suitShapes());
+        // An honor looks up suit 0 again, unchanged: cheaper than a branch that guesses.
+        const int group = tileKeySteps.group[static_cast<std::size_t>(t)];
+        lookUpShape(group == HonorGroup ? 0 : group);
     }
+
+    // A byte per honor, East lowest, holding its copies.
+    std::uint64_t honorCopies() const { return keys_[HonorGroup]; }
 
 private:
-    // Each suit's half keys, kept up as tiles are added rather than read from the nine counts.
-    unsigned halfKeys[7] = {};
+    std::uint64_t keys_[4];
+    const SuitShape* table_;
 
-    void addCopy(TileId t)
+    unsigned addCopy(TileId t, std::uint64_t& held, std::uint64_t& oddHeld)
     {
-        const std::uint64_t bit = std::uint64_t{1} << t;
-        fifthCopy |= ++counts[static_cast<std::size_t>(t)] > 4;
-        kinds |= bit;
-        odd ^= bit;
-        const HalfDigit d = halfDigits[static_cast<std::size_t>(t)];
-        halfKeys[d.slot] += d.step;
+        const auto i = static_cast<std::size_t>(t);
+        held |= tileKeySteps.bit[i];
+        oddHeld ^= tileKeySteps.bit[i];
+        keys_[tileKeySteps.group[i]] += tileKeySteps.step[i];
+        return static_cast<unsigned>(++counts[i]) + FifthCopyBias;
     }
 
-    void lookUpShape(int s, const SuitShape* table)
+    void lookUpShape(int s)
     {
-        constexpr unsigned digits = (1u << HalfTilesShift) - 1;
-        const unsigned low = halfKeys[2 * s], high = halfKeys[2 * s + 1];
-        shapes[s] = table[heldSuitShapeIndex(low & digits, high & digits, low >> HalfTilesShift)];
-        suitSums[s] = static_cast<int>((low >> HalfTilesShift) + (high >> HalfTilesShift));
+        const std::uint64_t key = keys_[s];
+        shapes[s] =
+            table_[heldSuitShapeIndexByRow(static_cast<unsigned>(key & KeyField),
+                                           static_cast<unsigned>((key >> KeyRowShift) & KeyField))];
+        suitSums[s] = static_cast<int>(key >> KeyTilesShift);
     }
 };
 

@@ -75,9 +75,17 @@ static_assert(shapesWithin(9, SuitTileLimit) == SuitShapeCount);
 
 // The number split in two lookups: ranks 1-5 by their counts in base 5, ranks 6-9 by theirs
 // and by the tiles ranks 1-5 leave.
+// The high terms are kept in one run, so that a row of them and a key make one index.
+struct HighShapeTerms {
+    std::array<std::int32_t, (SuitTileLimit + 1) * 625> flat{};
+
+    constexpr std::int32_t* operator[](size_t left) { return flat.data() + 625 * left; }
+    constexpr const std::int32_t* operator[](size_t left) const { return flat.data() + 625 * left; }
+};
+
 struct HalfShapeTerms {
     std::array<std::int32_t, 3125> low{};
-    std::array<std::array<std::int32_t, 625>, SuitTileLimit + 1> high{};
+    HighShapeTerms high;  // by tiles left for ranks 6-9, then key
 };
 
 // The offsets of ranks first..first+count-1 whose counts are the base-5 digits of key, with
@@ -132,6 +140,13 @@ inline int heldSuitShapeIndex(unsigned lowKey, unsigned highKey, unsigned lowTil
 {
     return detail::halfShapeTerms.low[lowKey] +
            detail::halfShapeTerms.high[SuitTileLimit - lowTiles][highKey];
+}
+
+// The same from ranks 1-5's key and the index of ranks 6-9's terms: the tiles left for them
+// times 625, plus their key.
+inline int heldSuitShapeIndexByRow(unsigned lowKey, unsigned highRow)
+{
+    return detail::halfShapeTerms.low[lowKey] + detail::halfShapeTerms.high.flat[highRow];
 }
 
 // The same from its nine counts: no count above 4, at most 14 tiles.

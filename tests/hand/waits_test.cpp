@@ -43,6 +43,11 @@ TEST(Waits, OfThirteenConcealedTilesBothWays)
         {"5b5b5b5b 1c2c3c 4d5d6d 7d8d9d", "5b"},        // a tile held four times
         {"1b4b7b 2c5c8c 3d6d9d dr dr dr we", "we"},     // knitted straight with a pung
         {"1b4b7b 2c5c8c 3d6d wewswwwndr", "9d dg dw"},  // honors and knitted tiles
+        // Honors counted by copies: four of one, two pairs, a pair beside a suit's pair.
+        {"1b2b3b 4c5c6c 7d8d9d wewewewe", "we"},
+        {"1b2b3b 4c5c6c 7d8d9d wewe dgdg", "we dg"},
+        {"1b2b3b 4c5c6c 7d7d wewe drdrdr", "7d we"},
+        {"2b2b2b2b2b 3b4b 5c6c7c 9d9d9d", "2b5b"},  // a fifth copy: only the search reads it
     };
     for (const auto& row : rows)
         EXPECT_EQ(waitsOf(row.concealed), tilesOf(row.waits)) << row.concealed;
