@@ -37,7 +37,7 @@ public:
     // The points field: its text read as an unsigned number, 0 when empty or not a number.
     virtual unsigned pointsValue() const = 0;
 
-    // Status bar part 1 (help) or 2 (score).
+    // The status bar's help field (index 1) or score field (index 2).
     virtual void setStatus(int part, const wchar_t* text) = 0;
     // Tile picture 0..35 in wind box IDC_PREVALENT_BOX or IDC_SEAT_BOX.
     virtual void showWindPicture(int boxId, int picture) = 0;
