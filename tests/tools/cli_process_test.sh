@@ -36,15 +36,17 @@ expect 0 "^$" -- "'$cli' score <<<'$code'"
 expect 3 "generate: cannot write standard output: " -- \
     "trap '' PIPE; '$cli' generate --count 100000000 | head -1 >/dev/null; exit \${PIPESTATUS[0]}"
 
-# Each typed line is answered before the next is read.
+# Each typed line is answered before the next is read. The coprocess's variables are copied at
+# once: bash unsets them as soon as it has reaped the process, which a quick exit makes early.
 coproc scorer { "$cli" score --json; }
-echo "$code" >&"${scorer[1]}"
-if ! read -r -t 10 answer <&"${scorer[0]}" || [[ $answer != "{\"code\": \"$code\""* ]]; then
+scorer_pid=$scorer_PID scorer_out=${scorer[0]} scorer_in=${scorer[1]}
+echo "$code" >&"$scorer_in"
+if ! read -r -t 10 answer <&"$scorer_out" || [[ $answer != "{\"code\": \"$code\""* ]]; then
     echo "FAIL: no answer to a typed line before the next (got: ${answer:-nothing})"
     failures=$((failures + 1))
 fi
-exec {scorer[1]}>&-
-wait "$scorer_PID"
+exec {scorer_in}>&-
+wait "$scorer_pid"
 
 ((failures == 0)) && echo "all process checks passed"
 exit $((failures > 0))
