@@ -353,6 +353,35 @@ constexpr void addByTile(RuledOutFans& r, const FanNeeds& n, int f)
         r.needingSomePung.add(f);
 }
 
+// The needs that a fan has or has not, each with the set a fan having it joins: the fans ruled
+// out where a hand or reading fails the need, or, for `decided`, the fans its needs decide.
+struct YesNoNeed {
+    bool (*holds)(const FanNeeds&);
+    FanSet RuledOutFans::*ruledOutBy;
+};
+
+inline constexpr YesNoNeed yesNoNeeds[] = {
+    {[](const FanNeeds& n) { return n.ownWindPung == OwnWind::Seat; },
+     &RuledOutFans::withoutSeatWindPung},
+    {[](const FanNeeds& n) { return n.ownWindPung == OwnWind::Prevalent; },
+     &RuledOutFans::withoutPrevalentWindPung},
+    {[](const FanNeeds& n) { return n.someDragon; }, &RuledOutFans::withoutDragon},
+    {[](const FanNeeds& n) { return n.allConcealed; }, &RuledOutFans::withDeclaredSets},
+    {[](const FanNeeds& n) { return n.pairIsWinningTile; }, &RuledOutFans::withoutWinningPair},
+    {[](const FanNeeds& n) { return n.winningTileInPair; }, &RuledOutFans::withWinningSet},
+    {[](const FanNeeds& n) { return n.waitChow == WaitChow::Middle; },
+     &RuledOutFans::withoutMiddleChow},
+    {[](const FanNeeds& n) { return n.waitChow == WaitChow::Beside; },
+     &RuledOutFans::withoutBesideChow},
+    {[](const FanNeeds& n) { return n.decided; }, &RuledOutFans::decided},
+    {[](const FanNeeds& n) { return n.knittedRow; }, &RuledOutFans::withoutKnittedRow},
+    {[](const FanNeeds& n) { return n.noneOpen; }, &RuledOutFans::withOpenSets},
+    {[](const FanNeeds& n) { return n.noneConcealed; }, &RuledOutFans::withConcealedSets},
+    {[](const FanNeeds& n) { return n.fourOfAKind; }, &RuledOutFans::withoutFourOfAKind},
+    {[](const FanNeeds& n) { return n.singleWait; }, &RuledOutFans::withSeveralWaits},
+    {[](const FanNeeds& n) { return n.never; }, &RuledOutFans::always},
+};
+
 inline constexpr RuledOutFans ruledOutFans = [] {
     RuledOutFans r{};
     for (int f = 1; f <= FanCount; ++f) {
@@ -394,43 +423,17 @@ inline constexpr RuledOutFans ruledOutFans = [] {
             if (!inClass(n.winningTileIn, t))
                 r.byWinningTile[static_cast<std::size_t>(t)].add(f);
         }
-        if (n.ownWindPung == OwnWind::Seat)
-            r.withoutSeatWindPung.add(f);
-        if (n.ownWindPung == OwnWind::Prevalent)
-            r.withoutPrevalentWindPung.add(f);
-        if (n.someDragon)
-            r.withoutDragon.add(f);
-        if (n.allConcealed)
-            r.withDeclaredSets.add(f);
-        if (n.pairIsWinningTile)
-            r.withoutWinningPair.add(f);
-        if (n.winningTileInPair)
-            r.withWinningSet.add(f);
-        if (n.waitChow == WaitChow::Middle)
-            r.withoutMiddleChow.add(f);
-        if (n.waitChow == WaitChow::Beside)
-            r.withoutBesideChow.add(f);
+        for (const YesNoNeed& need : yesNoNeeds) {
+            if (need.holds(n))
+                (r.*need.ruledOutBy).add(f);
+        }
         for (TileId t = NoTile; t <= LastTile; ++t) {
             if (t == NoTile ? n.pairTileIn != TileClass::Any : !inClass(n.pairTileIn, t))
                 r.byPairTile[static_cast<std::size_t>(t)].add(f);
         }
-        if (n.decided)
-            r.decided.add(f);
         for (int suits = 0; suits < n.minSuits; ++suits)
             r.byFewSuits[static_cast<std::size_t>(suits)].add(f);
-        if (n.knittedRow)
-            r.withoutKnittedRow.add(f);
-        if (n.noneOpen)
-            r.withOpenSets.add(f);
-        if (n.noneConcealed)
-            r.withConcealedSets.add(f);
         addByTile(r, n, f);
-        if (n.fourOfAKind)
-            r.withoutFourOfAKind.add(f);
-        if (n.singleWait)
-            r.withSeveralWaits.add(f);
-        if (n.never)
-            r.always.add(f);
     }
     return r;
 }();
