@@ -447,49 +447,6 @@ static_assert(classMask(TileClass::Fives) ==
 
 namespace detail {
 
-inline constexpr std::array<std::uint64_t, KnittedRowCount> knittedRowMasks = [] {
-    std::array<std::uint64_t, KnittedRowCount> masks{};
-    for (std::size_t r = 0; r < masks.size(); ++r) {
-        for (TileId t : knittedRows[r])
-            masks[r] |= std::uint64_t{1} << t;
-    }
-    return masks;
-}();
-
-// The bamboo of the rows: 1-4-7, 2-5-8 or 3-6-9, two rows each.
-inline constexpr std::array<std::uint64_t, 3> knittedBamboo = [] {
-    std::array<std::uint64_t, 3> triples{};
-    for (std::size_t i = 0; i < triples.size(); ++i) {
-        for (std::size_t k = 0; k < 3; ++k)
-            triples[i] |= std::uint64_t{1} << (static_cast<std::size_t>(Bamboo1) + i + 3 * k);
-    }
-    return triples;
-}();
-
-constexpr bool rowsStartFromKnittedBamboo()
-{
-    for (std::uint64_t row : knittedRowMasks) {
-        const std::uint64_t bamboo = row & std::uint64_t{0x1FF} << Bamboo1;
-        if (bamboo != knittedBamboo[0] && bamboo != knittedBamboo[1] && bamboo != knittedBamboo[2])
-            return false;
-    }
-    return true;
-}
-static_assert(rowsStartFromKnittedBamboo());
-
-// Most hands hold none of the rows' bamboo whole: three tests answer them instead of six.
-inline bool holdsKnittedRow(std::uint64_t held)
-{
-    const auto whole = [held](std::uint64_t tiles) { return (held & tiles) == tiles; };
-    if (!whole(knittedBamboo[0]) && !whole(knittedBamboo[1]) && !whole(knittedBamboo[2]))
-        return false;
-    for (std::uint64_t row : knittedRowMasks) {
-        if (whole(row))
-            return true;
-    }
-    return false;
-}
-
 // What the number of suits among the tiles rules out, both ways, in one lookup.
 inline constexpr std::array<FanSet, 4> bySuitCount = [] {
     std::array<FanSet, 4> sets{};
@@ -610,7 +567,7 @@ inline FanSet ruledOutByHand(const HandStructure& s, const TileFacts& tiles)
 
     FanSet out = r.always;
     out.add(detail::bySuitCount[static_cast<std::size_t>(suits)]);
-    if (!detail::holdsKnittedRow(tiles.kinds))
+    if (!holdsKnittedRow(tiles.kinds))
         out.add(r.withoutKnittedRow);
     out.add(detail::bySourceAndFlags[16 * static_cast<std::size_t>(s.winSource) + flags]);
     out.add(detail::ruledOutByTiles(tiles));

@@ -14,8 +14,6 @@ namespace fanwright {
 
 namespace {
 
-constexpr std::uint64_t bitOf(TileId t) { return std::uint64_t{1} << t; }
-
 // A tile's suit, 3 for the honors: an index, where asking which would be a branch.
 constexpr std::array<std::uint8_t, TileCodes> suitSlots = [] {
     std::array<std::uint8_t, TileCodes> slots{};
@@ -23,25 +21,6 @@ constexpr std::array<std::uint8_t, TileCodes> suitSlots = [] {
         slots[static_cast<std::size_t>(t)] = static_cast<std::uint8_t>(isSuited(t) ? suitOf(t) : 3);
     return slots;
 }();
-
-constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = [] {
-    std::array<std::uint64_t, KnittedRowCount> masks{};
-    for (std::size_t r = 0; r < masks.size(); ++r) {
-        for (TileId t : knittedRows[r])
-            masks[r] |= bitOf(t);
-    }
-    return masks;
-}();
-
-// All nine tiles of a knitted row among the tiles: only the full search reads those.
-bool holdsKnittedRow(std::uint64_t held)
-{
-    for (std::uint64_t row : rowMasks) {
-        if ((held & row) == row)
-            return true;
-    }
-    return false;
-}
 
 // A set while a reading is built, as one code: kind and tile in the high bits, so that codes
 // sort as sets do, and below them whether the set is concealed and took the winning tile.

@@ -6,6 +6,8 @@
 #include "hand/tiles.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
 namespace fanwright {
 
@@ -26,6 +28,56 @@ inline constexpr std::array<std::array<TileId, 9>, KnittedRowCount> knittedRows 
     {3, 6, 9, 10, 13, 16, 20, 23, 26},
     {3, 6, 9, 11, 14, 17, 19, 22, 25},
 }};
+
+// The knitted rows as tile masks, bit t for tile t.
+inline constexpr std::array<std::uint64_t, KnittedRowCount> knittedRowMasks = [] {
+    std::array<std::uint64_t, KnittedRowCount> masks{};
+    for (std::size_t r = 0; r < masks.size(); ++r) {
+        for (TileId t : knittedRows[r])
+            masks[r] |= std::uint64_t{1} << t;
+    }
+    return masks;
+}();
+
+namespace detail {
+
+// The bamboo of the rows: 1-4-7, 2-5-8 or 3-6-9, two rows each.
+inline constexpr std::array<std::uint64_t, 3> knittedBamboo = [] {
+    std::array<std::uint64_t, 3> triples{};
+    for (std::size_t i = 0; i < triples.size(); ++i) {
+        for (std::size_t k = 0; k < 3; ++k)
+            triples[i] |= std::uint64_t{1} << (static_cast<std::size_t>(Bamboo1) + i + 3 * k);
+    }
+    return triples;
+}();
+
+constexpr bool rowsStartFromKnittedBamboo()
+{
+    for (std::uint64_t row : knittedRowMasks) {
+        const std::uint64_t bamboo = row & std::uint64_t{0x1FF} << Bamboo1;
+        if (bamboo != knittedBamboo[0] && bamboo != knittedBamboo[1] && bamboo != knittedBamboo[2])
+            return false;
+    }
+    return true;
+}
+static_assert(rowsStartFromKnittedBamboo());
+
+}  // namespace detail
+
+// All nine tiles of some knitted row among the held tiles (bit t for tile t). Most hands hold
+// none of the rows' bamboo whole: three tests answer them instead of six.
+constexpr bool holdsKnittedRow(std::uint64_t held)
+{
+    const auto whole = [held](std::uint64_t tiles) { return (held & tiles) == tiles; };
+    const auto& bamboo = detail::knittedBamboo;
+    if (!whole(bamboo[0]) && !whole(bamboo[1]) && !whole(bamboo[2]))
+        return false;
+    for (std::uint64_t row : knittedRowMasks) {
+        if (whole(row))
+            return true;
+    }
+    return false;
+}
 
 // The thirteen concealed tiles of the nine gates, by rank, before the tile that completes them.
 inline constexpr std::array<int, 13> nineGatesRanks = {1, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 9};

@@ -29,16 +29,6 @@ constexpr std::uint64_t maskOf(const TileId* tiles, int n)
 constexpr std::uint64_t honorBits = std::uint64_t{0x7F} << East;
 constexpr std::uint64_t orphanBits = maskOf(orphanList.data(), 13);
 
-constexpr std::array<std::uint64_t, KnittedRowCount> makeRowMasks()
-{
-    std::array<std::uint64_t, KnittedRowCount> masks{};
-    for (std::size_t r = 0; r < masks.size(); ++r)
-        masks[r] = maskOf(knittedRows[r].data(), 9);
-    return masks;
-}
-
-constexpr std::array<std::uint64_t, KnittedRowCount> rowMasks = makeRowMasks();
-
 // Trial tiles that may complete a knitted straight: a row held whole lets any tile try (for
 // the set or pair beside it), a row missing one tile lets that tile try.
 std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
@@ -46,7 +36,7 @@ std::uint64_t knittedTrials(const HeldTiles& h, int declaredSets)
     std::uint64_t trials = 0;
     if (declaredSets > 1)
         return trials;
-    for (std::uint64_t row : rowMasks) {
+    for (std::uint64_t row : knittedRowMasks) {
         const std::uint64_t missing = row & ~h.kinds;
         if (missing == 0)
             return ~std::uint64_t{0};
@@ -73,7 +63,7 @@ std::uint64_t specialWaits(const HeldTiles& h, int declaredSets)
     const int heldHonors = bitCount(h.kinds & honorBits);
     if (bitCount(h.kinds) != h.count || heldHonors < 4)
         return waits;
-    for (std::uint64_t row : rowMasks) {
+    for (std::uint64_t row : knittedRowMasks) {
         if ((h.kinds & ~honorBits & ~row) != 0)
             continue;  // a suited tile outside this row
         waits |= honorBits & ~h.kinds;
