@@ -131,14 +131,20 @@ done
 # --- Icons ------------------------------------------------------------------------------------
 # An icon is drawn as an SVG on a 48-unit square and rendered at each size, so that small
 # sizes get their own rasterising rather than a blurred copy of a large one.
-icon() {  # NAME FILE SIZES...
-    local name=$1 file=$2 frames=() size
+# Renders the SVG at each size as $work/NAME-SIZE.png and adds those files to `frames`.
+render_frames() {  # NAME FILE SIZES...
+    local name=$1 file=$2 size
     shift 2
     for size in "$@"; do
         svg -w "$size" -h "$size" "$file" -o "$work/$name-$size.png"
         frames+=("$work/$name-$size.png")
     done
-    "$convert" "${frames[@]}" "ICO:$out/$name.ico"
+}
+
+icon() {  # NAME FILE SIZES...
+    local frames=()
+    render_frames "$@"
+    "$convert" "${frames[@]}" "ICO:$out/$1.ico"
 }
 
 # The program: the red dragon tile; from 48 pixels up it stands before the green dragon. Up to
@@ -152,11 +158,8 @@ cat >"$work/program-small.svg" <<'EOF'
 </svg>
 EOF
 "$convert" "$work/tile8-33.png" -background none -rotate -16 "$work/green-tilted.png"
-program_frames=()
-for size in 16 24 32; do
-    svg -w "$size" -h "$size" "$work/program-small.svg" -o "$work/program-$size.png"
-    program_frames+=("$work/program-$size.png")
-done
+frames=()
+render_frames program "$work/program-small.svg" 16 24 32
 cat >"$work/program.svg" <<EOF
 <svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"
      width="48" height="48" viewBox="0 0 48 48">
@@ -164,11 +167,8 @@ cat >"$work/program.svg" <<EOF
  <image x="13" y="6" width="34" height="42" xlink:href="file://$work/tile8-32.png"/>
 </svg>
 EOF
-for size in 48 256; do
-    svg -w "$size" -h "$size" "$work/program.svg" -o "$work/program-$size.png"
-    program_frames+=("$work/program-$size.png")
-done
-"$convert" "${program_frames[@]}" "ICO:$out/program.ico"
+render_frames program "$work/program.svg" 48 256
+"$convert" "${frames[@]}" "ICO:$out/program.ico"
 
 # The settings page "Random hand": two dice.
 cat >"$work/dice.svg" <<'EOF'
