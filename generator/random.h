@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace fanwright {
@@ -48,7 +49,7 @@ inline constexpr int RandomRunMaxBound = 128;
 // multiplication, where a division by a bound known only at run time takes many times longer.
 inline constexpr std::array<std::uint64_t, RandomRunMaxBound + 1> randomBoundInverses = [] {
     std::array<std::uint64_t, RandomRunMaxBound + 1> inverses{};
-    for (std::uint64_t n = 1; n < inverses.size(); ++n)
+    for (std::size_t n = 1; n < inverses.size(); ++n)
         inverses[n] = ((std::uint64_t{1} << 32) + n - 1) / n;
     return inverses;
 }();
