@@ -1,6 +1,8 @@
 // fanwright-cli explain and fans: what they add to score. Their input is read as score reads
 // it (the same code does), so only the shape of the error paths is checked again here.
 #include "tools/cli/explain_command.h"
+#include "hand/log_code.h"
+#include "tools/cli/explain_report.h"
 #include "tools/cli/fans_command.h"
 #include "tools/cli/score_command.h"
 #include "tools/cli/text.h"

@@ -4,6 +4,7 @@
 #include "tools/cli/score_report.h"
 
 #include <string_view>
+#include <utility>
 
 namespace fanwright::cli {
 
@@ -134,6 +135,17 @@ void writeExplanation(Writer& out, const Explanation& e)
         out.put(tie);
         out.put('\n');
     }
+}
+
+std::string explanationText(std::string_view code, const Explanation& e)
+{
+    StringOutput text;
+    Writer out(text);
+    out.put(code);
+    out.put('\n');
+    writeExplanation(out, e);
+    out.flush();
+    return std::move(text.text);
 }
 
 }  // namespace fanwright::cli
