@@ -6,42 +6,40 @@ namespace {
 
 constexpr int MaxChows = 4;
 
-void countFan(std::int32_t* fanCounts, FanId f)
-{
-    if (f != NoFan)
-        ++fanCounts[f - 1];
-}
-
-// Three chows no three-chow fan has used: at most two pairs.
-void countThreeChows(const TileId* c, std::int32_t* fanCounts)
+// Three chows no three-chow fan has used: at most two pairs. `take`(i, j, fan) is told each
+// counted pair, by the chows' positions.
+template <typename Take>
+void pairThreeChows(const TileId* c, Take take)
 {
     const FanId f12 = chowPairFan(c[0], c[1]);
     const FanId f13 = chowPairFan(c[0], c[2]);
     const FanId f23 = chowPairFan(c[1], c[2]);
     if (f12 != NoFan) {
-        countFan(fanCounts, f12);
+        take(0, 1, f12);
         if (f13 != NoFan && f13 != f12)
-            countFan(fanCounts, f13);
+            take(0, 2, f13);
         else
-            countFan(fanCounts, f23);
+            take(1, 2, f23);
         return;
     }
-    countFan(fanCounts, f13);
+    take(0, 2, f13);
     if (f23 != f13)
-        countFan(fanCounts, f23);
+        take(1, 2, f23);
 }
 
 // A three-chow fan used all chows but the one at `code`: that one pairs once, with the first
 // chow it makes a fan with.
-void countLeftOverChow(const TileId* c, int code, std::int32_t* fanCounts)
+template <typename Take>
+void pairLeftOverChow(const TileId* c, int code, Take take)
 {
     const int left = code - 1;
     for (int m = 0; m < MaxChows; ++m) {
         if (m == left)
             continue;
-        const FanId f = m < left ? chowPairFan(c[m], c[left]) : chowPairFan(c[left], c[m]);
+        const int first = m < left ? m : left, second = m < left ? left : m;
+        const FanId f = chowPairFan(c[first], c[second]);
         if (f != NoFan) {
-            countFan(fanCounts, f);
+            take(first, second, f);
             return;
         }
     }
@@ -77,7 +75,8 @@ void breakCycles(PairTable& p)
         clearPair(p, 2, 3);
 }
 
-void countFourChows(const TileId* c, std::int32_t* fanCounts)
+template <typename Take>
+void pairFourChows(const TileId* c, Take take)
 {
     PairTable p = {};
     for (int i = 0; i < MaxChows; ++i) {
@@ -88,7 +87,28 @@ void countFourChows(const TileId* c, std::int32_t* fanCounts)
     breakCycles(p);
     for (int i = 0; i < MaxChows; ++i) {
         for (int j = i + 1; j < MaxChows; ++j)
-            countFan(fanCounts, p[i][j]);
+            take(i, j, p[i][j]);
+    }
+}
+
+// Tells `take` every pair the routine counts; a pair whose fan is NoFan may be told too.
+template <typename Take>
+void pairChows(const HandStructure& s, std::int32_t threeChowCode, Take take)
+{
+    const TileId* chows = s.setTiles;  // chows sort before every other set
+    switch (s.kindCounts[Chow]) {
+    case 2: take(0, 1, chowPairFan(chows[0], chows[1])); break;
+    case 3:
+        if (threeChowCode == 0)
+            pairThreeChows(chows, take);
+        break;
+    case 4:
+        if (threeChowCode != 0)
+            pairLeftOverChow(chows, threeChowCode, take);
+        else
+            pairFourChows(chows, take);
+        break;
+    default: break;
     }
 }
 
@@ -112,21 +132,20 @@ FanId chowPairFan(TileId x, TileId y)
 
 void countChowPairs(const HandStructure& s, std::int32_t threeChowCode, std::int32_t* fanCounts)
 {
-    const TileId* chows = s.setTiles;  // chows sort before every other set
-    switch (s.kindCounts[Chow]) {
-    case 2: countFan(fanCounts, chowPairFan(chows[0], chows[1])); break;
-    case 3:
-        if (threeChowCode == 0)
-            countThreeChows(chows, fanCounts);
-        break;
-    case 4:
-        if (threeChowCode != 0)
-            countLeftOverChow(chows, threeChowCode, fanCounts);
-        else
-            countFourChows(chows, fanCounts);
-        break;
-    default: break;
-    }
+    pairChows(s, threeChowCode, [fanCounts](int, int, FanId f) {
+        if (f != NoFan)
+            ++fanCounts[f - 1];
+    });
+}
+
+int countedChowPairs(const HandStructure& s, std::int32_t threeChowCode, ChowPair* pairs)
+{
+    int n = 0;
+    pairChows(s, threeChowCode, [pairs, &n](int first, int second, FanId f) {
+        if (f != NoFan)
+            pairs[n++] = {first, second, f};
+    });
+    return n;
 }
 
 }  // namespace fanwright

@@ -15,4 +15,17 @@ FanId chowPairFan(TileId x, TileId y);
 // chow that a counted three-chow fan left out, 0 if none was counted.
 void countChowPairs(const HandStructure& s, std::int32_t threeChowCode, std::int32_t* fanCounts);
 
+// Two chows of a reading, by their positions among its sets, and their pair fan.
+struct ChowPair {
+    int first = 0;
+    int second = 0;
+    FanId fan = NoFan;
+};
+
+// At most three chow pairs are counted in a reading.
+inline constexpr int MaxCountedChowPairs = 3;
+
+// The pairs countChowPairs counts, in the order it counts them; returns how many.
+int countedChowPairs(const HandStructure& s, std::int32_t threeChowCode, ChowPair* pairs);
+
 }  // namespace fanwright

@@ -55,6 +55,11 @@ TEST(ScoreCommand, ReportsAHandAsTheResultWindowDoes)
     }
     EXPECT_TRUE(
         has(score({example}).out, "      Total                                    3       4\n"));
+    // An invalid hand after a valid one shows nothing of the one before.
+    EXPECT_TRUE(has(score({example, "1b2b3b4c5c6c7d8d9d1d1d1d9c8cffffememw"}).out,
+                    "Invalid hand!\nWaitings:\nStructure:\nFans:\n"
+                    "  No  Name                              Quantity  Points\n"
+                    "      Total                                    0       0\n"));
 }
 
 TEST(ScoreCommand, JsonGivesOneObjectPerLine)

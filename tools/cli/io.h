@@ -65,6 +65,17 @@ private:
     std::ostream& out_;
 };
 
+// Output kept in memory, for the faces that show a report rather than print it.
+class StringOutput final : public Output {
+public:
+    bool write(const char* from, std::size_t size, std::string&) override
+    {
+        text.append(from, size);
+        return true;
+    }
+    std::string text;
+};
+
 // A number in decimal, without allocating.
 class NumberText {
 public:

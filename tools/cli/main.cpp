@@ -1,6 +1,8 @@
-// fanwright-cli: the command-line companion of Fanwright. Scores hand codes and deals random
-// hands, for people and for our own checks.
+// fanwright-cli: the command-line companion of Fanwright. Scores and explains hand codes, lists
+// the fans and deals random hands, for people and for our own checks.
 #include "tools/cli/command_line.h"
+#include "tools/cli/explain_command.h"
+#include "tools/cli/fans_command.h"
 #include "tools/cli/generate_command.h"
 #include "tools/cli/io.h"
 #include "tools/cli/score_command.h"
@@ -16,6 +18,9 @@ constexpr std::string_view Usage =
     "\n"
     "commands:\n"
     "  score [--json] [CODE ...]   score hand codes (or lines of standard input)\n"
+    "  explain [--json] [CODE ...] why each hand scores what it does: every reading, the one\n"
+    "                              kept, and the fans not counted with the reason\n"
+    "  fans [--json]               the 81 fans: rule, example hand, fans never counted beside\n"
     "  generate [options]          deal random winning hands as hand codes\n"
     "  help                        this text\n"
     "\n"
@@ -32,6 +37,10 @@ int main(int argc, char** argv)
     DescriptorOutput out(1), err(2);
     if (command == "score")
         return runScore(args, in, out, err);
+    if (command == "explain")
+        return runExplain(args, in, out, err);
+    if (command == "fans")
+        return runFans(args, out, err);
     if (command == "generate")
         return runGenerate(args, out, err);
     Writer output(out), errors(err);

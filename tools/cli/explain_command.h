@@ -1,0 +1,18 @@
+// `fanwright-cli explain`: why each hand code scores what it scores.
+#pragma once
+
+#include "tools/cli/io.h"
+
+#include <iosfwd>
+#include <string_view>
+#include <vector>
+
+namespace fanwright::cli {
+
+// Runs the command with the arguments that follow the word "explain". Takes its input as
+// `score` does and returns the same exit statuses.
+int runExplain(const std::vector<std::string_view>& args, Input& in, Output& out, Output& err);
+int runExplain(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
+
+}  // namespace fanwright::cli
