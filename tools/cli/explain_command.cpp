@@ -2,7 +2,6 @@
 
 #include "explain/explanation.h"
 #include "tools/cli/explain_report.h"
-#include "tools/cli/hand_lines.h"
 
 namespace fanwright::cli {
 
@@ -28,16 +27,14 @@ constexpr std::string_view Usage =
 constexpr OptionRule explainOptions[] = {{"--json"}};
 constexpr CommandSyntax explainSyntax{"explain", explainOptions, true};
 
-class ExplainReport final : public HandReport {
-public:
-    void text(Writer& out, Hand& hand) override { writeExplanation(out, explainHand(hand)); }
-    void json(Writer& out, std::string_view code, Hand& hand) override
-    {
-        writeExplanationJson(out, code, explainHand(hand));
-    }
-};
-
 }  // namespace
+
+void ExplainReport::text(Writer& out, Hand& hand) { writeExplanation(out, explainHand(hand)); }
+
+void ExplainReport::json(Writer& out, std::string_view code, Hand& hand)
+{
+    writeExplanationJson(out, code, explainHand(hand));
+}
 
 int runExplain(const std::vector<std::string_view>& args, Input& in, Output& out, Output& err)
 {

@@ -1,6 +1,7 @@
 // `fanwright-cli explain`: why each hand code scores what it scores.
 #pragma once
 
+#include "tools/cli/hand_lines.h"
 #include "tools/cli/io.h"
 
 #include <iosfwd>
@@ -8,6 +9,13 @@
 #include <vector>
 
 namespace fanwright::cli {
+
+// What `explain` writes for a hand: every reading as text, or the JSON line.
+class ExplainReport final : public HandReport {
+public:
+    void text(Writer& out, Hand& hand) override;
+    void json(Writer& out, std::string_view code, Hand& hand) override;
+};
 
 // Runs the command with the arguments that follow the word "explain". Takes its input as
 // `score` does and returns the same exit statuses.

@@ -51,24 +51,6 @@ constexpr OptionRule generateOptions[] = {
 };
 constexpr CommandSyntax generateSyntax{"generate", generateOptions, false};
 
-// The clock in its finest steps, mixed with the system's random device where there is one, so
-// that runs started in the same second still differ.
-std::uint32_t freshSeed()
-{
-    auto x =
-        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count() ^
-                                   std::chrono::steady_clock::now().time_since_epoch().count());
-    try {
-        x ^= std::uint64_t{std::random_device{}()} << 32;
-    } catch (const std::exception&) {
-        // the clocks alone will do
-    }
-    x += 0x9E37'79B9'7F4A'7C15u;  // then a 64-bit mixer, so every bit of the seed moves
-    x = (x ^ (x >> 30)) * 0xBF58'476D'1CE4'E5B9u;
-    x = (x ^ (x >> 27)) * 0x94D0'49BB'1331'11EBu;
-    return static_cast<std::uint32_t>(x ^ (x >> 31));
-}
-
 // The settings the options ask for, each range-checked by the reader; false when chow and pung
 // together exceed 100.
 bool settingsOf(const Arguments& arguments, GeneratorSettings& settings, Writer& err)
@@ -93,35 +75,72 @@ bool settingsOf(const Arguments& arguments, GeneratorSettings& settings, Writer&
 
 }  // namespace
 
+// The clock in its finest steps, mixed with the system's random device where there is one, so
+// that runs started in the same second still differ.
+std::uint32_t freshSeed()
+{
+    auto x =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count() ^
+                                   std::chrono::steady_clock::now().time_since_epoch().count());
+    try {
+        x ^= std::uint64_t{std::random_device{}()} << 32;
+    } catch (const std::exception&) {
+        // the clocks alone will do
+    }
+    x += 0x9E37'79B9'7F4A'7C15u;  // then a 64-bit mixer, so every bit of the seed moves
+    x = (x ^ (x >> 30)) * 0xBF58'476D'1CE4'E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D0'49BB'1331'11EBu;
+    return static_cast<std::uint32_t>(x ^ (x >> 31));
+}
+
+bool readGenerateRequest(const std::vector<std::string_view>& args, GenerateRequest& request,
+                         Writer& err)
+{
+    request = GenerateRequest();
+    Arguments arguments;
+    if (!readArguments(generateSyntax, args, arguments, err))
+        return false;
+    request.help = arguments.wantsHelp();
+    if (request.help)
+        return true;
+    if (!settingsOf(arguments, request.settings, err))
+        return false;
+    if (const auto seed = arguments.value("--seed"))
+        request.seed = static_cast<std::uint32_t>(*seed);
+    request.count = arguments.value("--count").value_or(1);
+    request.verbose = arguments.has("--verbose");
+    return true;
+}
+
+void writeDealtHands(Writer& out, const GeneratorSettings& settings, std::uint64_t count)
+{
+    Hand hand;
+    for (std::uint64_t i = 0; i < count && !out.failed(); ++i) {
+        dealHand(hand, settings);
+        out.put(hand.toLogText());
+        out.put('\n');
+    }
+}
+
 int runGenerate(const std::vector<std::string_view>& args, Output& out, Output& err)
 {
     Writer output(out), errors(err);
-    Arguments arguments;
-    GeneratorSettings settings;
-    if (!readArguments(generateSyntax, args, arguments, errors))
+    GenerateRequest request;
+    if (!readGenerateRequest(args, request, errors))
         return ExitUsage;
-    if (arguments.wantsHelp()) {
+    if (request.help) {
         output.put(Usage);
         return finishOutput(output, errors, "generate", ExitSuccess);
     }
-    if (!settingsOf(arguments, settings, errors))
-        return ExitUsage;
-    const auto given = arguments.value("--seed");
-    const std::uint32_t seed = given ? static_cast<std::uint32_t>(*given) : freshSeed();
-    if (arguments.has("--verbose")) {
+    const std::uint32_t seed = request.seed ? *request.seed : freshSeed();
+    if (request.verbose) {
         errors.put("fanwright-cli generate: seed ");
         errors.putNumber(seed);
         errors.put('\n');
         errors.flush();
     }
     seedRandom(seed);
-    const std::uint64_t count = arguments.value("--count").value_or(1);
-    Hand hand;
-    for (std::uint64_t i = 0; i < count && !output.failed(); ++i) {
-        dealHand(hand, settings);
-        output.put(hand.toLogText());
-        output.put('\n');
-    }
+    writeDealtHands(output, request.settings, request.count);
     return finishOutput(output, errors, "generate", ExitSuccess);
 }
 

@@ -1,7 +1,5 @@
 #include "tools/cli/score_command.h"
 
-#include "scoring/scoring.h"
-#include "tools/cli/hand_lines.h"
 #include "tools/cli/score_report.h"
 
 namespace fanwright::cli {
@@ -27,25 +25,18 @@ constexpr std::string_view Usage =
 constexpr OptionRule scoreOptions[] = {{"--json"}};
 constexpr CommandSyntax scoreSyntax{"score", scoreOptions, true};
 
-// One result serves every hand. An invalid hand leaves it as it finds it: the text report
-// shows its reading, so it is cleared first; the JSON shows nothing of it for a total of 0.
-class ScoreReport final : public HandReport {
-public:
-    void text(Writer& out, Hand& hand) override
-    {
-        clearResult(result_);
-        writeReport(out, scoreHand(hand, result_), result_);
-    }
-    void json(Writer& out, std::string_view code, Hand& hand) override
-    {
-        writeJson(out, code, scoreHand(hand, result_), result_);
-    }
-
-private:
-    ScoreResult result_;
-};
-
 }  // namespace
+
+void ScoreReport::text(Writer& out, Hand& hand)
+{
+    clearResult(result_);
+    writeReport(out, scoreHand(hand, result_), result_);
+}
+
+void ScoreReport::json(Writer& out, std::string_view code, Hand& hand)
+{
+    writeJson(out, code, scoreHand(hand, result_), result_);
+}
 
 int runScore(const std::vector<std::string_view>& args, Input& in, Output& out, Output& err)
 {
