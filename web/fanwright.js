@@ -1,5 +1,5 @@
 // Fanwright's scorer as a WebAssembly module: the same code as fanwright-cli, so the same
-// answers, in a browser or in node.
+// answers, in a browser or in node. Types: fanwright.d.ts.
 //
 //   import { Fanwright } from './fanwright.js';
 //   const fanwright = await Fanwright.load();
@@ -7,8 +7,12 @@
 
 const defaultModule = new URL('fanwright.wasm', import.meta.url);
 
-// The generator's options, as fanwright-cli generate names them.
-const generateOptions = ['seed', 'count', 'melding', 'chow', 'pung', 'special', 'flags', 'min'];
+// The longest line the command reads; a longer code goes in as the command would show it, so
+// that the module's memory stays small whatever a page passes.
+const longestLine = 65536;
+// generate() gives one array; past this many hands it refuses, and generatePieces() streams.
+const generateArrayLimit = 1_000_000;
+const defaultPiece = 4096;
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
@@ -19,17 +23,25 @@ async function fetchModule(url) {
         return WebAssembly.compile(await readFile(url));
     }
     const response = await fetch(url);
-    if (!response.ok) throw new Error(`HTTP ${response.status} ${response.statusText}`);
+    if (!response.ok) throw new Error(`HTTP ${response.status} ${response.statusText}`.trim());
     // Streaming needs the server to say application/wasm; compiling the bytes does not.
-    if (response.headers.get('Content-Type') === 'application/wasm' &&
-        WebAssembly.compileStreaming)
+    if (WebAssembly.compileStreaming &&
+        response.headers.get('Content-Type')?.split(';')[0].trim() === 'application/wasm')
         return WebAssembly.compileStreaming(response);
     return WebAssembly.compile(await response.arrayBuffer());
 }
 
+// node 18 has no global crypto; node 20 builds its own at first touch, which takes
+// milliseconds, so it is touched only when a run is given no seed.
+async function randomSource() {
+    if ('crypto' in globalThis) return () => globalThis.crypto;
+    const { webcrypto } = await import('node:crypto');
+    return () => webcrypto;
+}
+
 // The two WASI calls the C++ library makes: the clocks and the random device, both used only
 // to seed a generator run that was given no seed.
-function systemImports(memory) {
+function systemImports(memory, random) {
     const Success = 0, BadClock = 28;
     return {
         clock_time_get(clock, precision, timeAt) {
@@ -42,89 +54,292 @@ function systemImports(memory) {
         random_get(at, size) {
             const bytes = new Uint8Array(memory().buffer, at, size);
             for (let from = 0; from < size; from += 65536)  // the most getRandomValues fills
-                crypto.getRandomValues(bytes.subarray(from, from + 65536));
+                random().getRandomValues(bytes.subarray(from, from + 65536));
             return Success;
         },
     };
 }
 
-class Scorer {
-    #calls;
-
-    constructor(exports) {
-        this.#calls = exports;
-        this.version = this.#run('fanwright_version', '').text;
+// UTF-8 bytes of a string, as TextEncoder writes it.
+function utf8Length(text) {
+    let bytes = text.length;
+    for (let i = 0; i < text.length; ++i) {
+        const unit = text.charCodeAt(i);
+        if (unit < 0x80) continue;
+        if (unit < 0x800) bytes += 1;
+        else if (unit >= 0xd800 && unit < 0xdc00 && (text.charCodeAt(i + 1) & 0xfc00) === 0xdc00)
+            bytes += 2, ++i;  // a pair: four bytes for two units
+        else bytes += 2;
     }
+    return bytes;
+}
 
-    // The JSON line of `fanwright-cli score --json -- CODE`, without its line feed.
-    scoreText(code) {
-        return this.#run('fanwright_score', String(code)).text.slice(0, -1);
-    }
-
-    // That line as an object: the scored hand, or {code, error} for one that is not a hand.
-    score(code) {
-        return JSON.parse(this.scoreText(code));
-    }
-
-    // The codes `fanwright-cli generate` prints for the same options, or {error} with its
-    // message when it refuses them.
-    generate(options = {}) {
-        const words = [];
-        for (const [name, value] of Object.entries(options)) {
-            if (value === undefined) continue;
-            if (!generateOptions.includes(name))
-                return { error: `fanwright-cli generate: unknown option '--${name}'` };
-            const word = `--${name}=${value}`;
-            if (word.includes('\n'))
-                return { error: `fanwright-cli generate: a line break in the value of --${name}` };
-            words.push(word);
-        }
-        const { status, text } = this.#run('fanwright_generate', words.join('\n'));
-        if (status !== 0) return { error: text.split('\n')[0] };
-        return text.split('\n').slice(0, -1);
-    }
-
-    // Writes the argument into the module, makes the call, reads back its status and text.
-    #run(name, argument) {
-        const calls = this.#calls;
-        const room = argument.length * 3;  // UTF-8 takes at most three bytes per UTF-16 unit
-        const at = calls.fanwright_argument(room);
-        const { written } =
-            encoder.encodeInto(argument, new Uint8Array(calls.memory.buffer, at, room));
-        calls.fanwright_argument(written);
-        const status = calls[name]();
-        const result = new Uint8Array(calls.memory.buffer, calls.fanwright_result(),
-                                      calls.fanwright_result_size());
-        return { status, text: decoder.decode(result) };
+function asText(value) {
+    try {
+        return typeof value === 'string' ? value : String(value);
+    } catch {
+        return null;
     }
 }
 
-const neededCalls = ['memory', '_initialize', 'fanwright_argument', 'fanwright_result',
-                     'fanwright_result_size', 'fanwright_score', 'fanwright_generate',
-                     'fanwright_version'];
+// A run of the dealer as an iterator of arrays of codes; ending it early, or running out,
+// ends the run in the module.
+class Pieces {
+    #deal;
+    #end;
+    #done = false;
+
+    constructor(deal, end) {
+        this.#deal = deal;
+        this.#end = end;
+    }
+
+    next() {
+        if (!this.#done) {
+            const codes = this.#deal();
+            if (codes.length > 0) return { value: codes, done: false };
+            this.return();
+        }
+        return { value: undefined, done: true };
+    }
+
+    return() {
+        if (!this.#done) {
+            this.#done = true;
+            this.#end();
+        }
+        return { value: undefined, done: true };
+    }
+
+    [Symbol.iterator]() {
+        return this;
+    }
+}
+
+class FanwrightModule {
+    #calls;
+    #memory;
+    #bytes;
+    #words;  // the memory as 32-bit words, for the reply
+    #reply;  // the word where the module says where its text is; the next says how long
+    #argumentAt = 0;
+    #argumentRoom = 0;
+    #fansText = null;
+    // Runs a page let go of without ending them, ended when their iterators are collected.
+    #lostRuns = new FinalizationRegistry(number => this.#calls.fanwright_generate_end(number));
+
+    constructor(exports) {
+        this.#calls = exports;
+        this.#memory = exports.memory;
+        this.#reply = exports.fanwright_reply() / 4;
+        this.#view();
+        exports.fanwright_version();
+        this.version = this.#read();
+    }
+
+    // The scored hand, as `fanwright-cli score --json -- CODE` writes it, or {code, error}.
+    // The code is a string, or its bytes in a Uint8Array.
+    score(code) {
+        return JSON.parse(this.scoreJson(code));
+    }
+
+    // That line, exactly as the command writes it (line feed included).
+    scoreJson(code) {
+        return this.#takeCode(this.#calls.fanwright_score, code);
+    }
+
+    // Every reading of the hand and the fans not counted, as `explain --json -- CODE`.
+    explain(code) {
+        return JSON.parse(this.explainJson(code));
+    }
+
+    explainJson(code) {
+        return this.#takeCode(this.#calls.fanwright_explain, code);
+    }
+
+    // The 81 fans of `fanwright-cli fans --json`, a fresh array each time.
+    fans() {
+        return this.fansJson().split('\n', 81).map(line => JSON.parse(line));
+    }
+
+    fansJson() {
+        if (this.#fansText === null) {
+            this.#calls.fanwright_fans();
+            this.#fansText = this.#read();
+        }
+        return this.#fansText;
+    }
+
+    // The codes `fanwright-cli generate` prints for the same options, or {error} with its
+    // message when it refuses them, or when the count is more than one array should hold.
+    generate(options = {}) {
+        const run = this.#startRun(options);
+        if (run.error !== undefined) return run;
+        if (run.count > generateArrayLimit) {
+            this.#calls.fanwright_generate_end(run.number);
+            return {
+                error: `fanwright generate: ${run.count} hands are more than one array holds ` +
+                       `here (${generateArrayLimit} at most); generatePieces streams them`,
+            };
+        }
+        const codes = [];
+        for (let piece; (piece = this.#dealPiece(run.number, defaultPiece)).length > 0;) {
+            for (const code of piece) codes.push(code);
+        }
+        return codes;
+    }
+
+    // The same hands in arrays of at most `piece` codes, dealt as they are asked for, so that
+    // any count the command takes fits in memory; or {error} as generate() gives it.
+    generatePieces(options = {}, piece = defaultPiece) {
+        const run = this.#startRun(options);
+        if (run.error !== undefined) return run;
+        const size = Number.isFinite(piece) ? Math.max(1, Math.min(Math.floor(piece), 65536))
+                                            : defaultPiece;
+        const calls = this.#calls;
+        const pieces = new Pieces(() => this.#dealPiece(run.number, size), () => {
+            calls.fanwright_generate_end(run.number);
+            this.#lostRuns.unregister(pieces);
+        });
+        this.#lostRuns.register(pieces, run.number, pieces);
+        return pieces;
+    }
+
+    // The options as the command's words, one "--name=value" each; any name goes to the
+    // command, which refuses those it does not know.
+    #startRun(options) {
+        const words = [];
+        for (const [name, value] of Object.entries(options ?? {})) {
+            if (value === undefined) continue;
+            const word = `--${name}=${asText(value)}`;
+            if (word.includes('\0'))
+                return { error: `fanwright generate: a NUL character in --${name}, which no ` +
+                                'command line can hold' };
+            words.push(word);
+        }
+        const argument = words.join('\0');
+        if (argument.length > longestLine)
+            return { error: `fanwright generate: options longer than ${longestLine} characters` };
+        const number = this.#calls.fanwright_generate_start(this.#write(argument));
+        const text = this.#read();
+        return number === 0 ? { error: text.split('\n')[0] } : { number, count: Number(text) };
+    }
+
+    #dealPiece(number, size) {
+        const dealt = this.#calls.fanwright_generate_next(number, size);
+        return dealt === 0 ? [] : this.#read().split('\n', dealt);
+    }
+
+    // A code as a string, or as bytes (a line of a log file read as it is). One too long for
+    // any command line goes in as the command would show it: the command refuses a line of
+    // more than 65536 bytes, showing its start and its length less its trailing line breaks.
+    #takeCode(call, code) {
+        const bytes = code instanceof Uint8Array;
+        const text = bytes ? code : asText(code);
+        if (text === null) return '{"code": "", "error": "not text"}\n';
+        const write = part => (bytes ? this.#writeBytes(part) : this.#write(part));
+        if (text.length <= longestLine) {
+            const size = write(text);
+            call(size, size);
+            return this.#read();
+        }
+        let end = text.length;
+        const isBreak = bytes ? unit => unit === 10 || unit === 13
+                              : unit => unit === '\n' || unit === '\r';
+        while (end > 0 && isBreak(text[end - 1])) --end;
+        const kept = text.slice(0, end);
+        const length = bytes ? end : utf8Length(kept);
+        if (length > longestLine) {
+            const size = write(kept.slice(0, longestLine + 1));  // enough to show its start
+            call(size, length);
+        } else {  // padded with line breaks, which it drops, to be too long again
+            const padded = bytes ? new Uint8Array(longestLine + 1).fill(10) : null;
+            padded?.set(kept);
+            const size = write(padded ?? kept + '\n'.repeat(longestLine + 1 - length));
+            call(size, size);
+        }
+        return this.#read();
+    }
+
+    #room(size) {
+        if (size > this.#argumentRoom) {
+            this.#argumentRoom = Math.max(size, 2 * this.#argumentRoom, 256);
+            this.#argumentAt = this.#calls.fanwright_argument(this.#argumentRoom);
+        }
+        return this.#argumentAt;
+    }
+
+    #writeBytes(bytes) {
+        const at = this.#room(bytes.length);
+        this.#view().set(bytes, at);
+        return bytes.length;
+    }
+
+    // Writes the argument into the module's room for it; returns its size in bytes.
+    #write(text) {
+        const room = text.length * 3;  // UTF-8 takes at most three bytes per UTF-16 unit
+        const start = this.#room(room);
+        const bytes = this.#view();
+        let at = start;
+        for (let i = 0; i < text.length; ++i) {  // codes are ASCII: no encoder needed
+            const unit = text.charCodeAt(i);
+            if (unit >= 0x80) {
+                return encoder.encodeInto(text, bytes.subarray(start, start + room)).written;
+            }
+            bytes[at++] = unit;
+        }
+        return text.length;
+    }
+
+    // The last call's text.
+    #read() {
+        const bytes = this.#view(), words = this.#words;
+        const at = words[this.#reply];
+        return decoder.decode(bytes.subarray(at, at + words[this.#reply + 1]));
+    }
+
+    // The module's memory, seen anew after it grew (which empties the old views).
+    #view() {
+        if (this.#bytes === undefined || this.#bytes.length === 0) {
+            this.#bytes = new Uint8Array(this.#memory.buffer);
+            this.#words = new Uint32Array(this.#memory.buffer);
+        }
+        return this.#bytes;
+    }
+}
+
+const neededCalls = ['memory', '_initialize', 'fanwright_argument', 'fanwright_reply',
+                     'fanwright_version', 'fanwright_score', 'fanwright_explain', 'fanwright_fans',
+                     'fanwright_generate_start', 'fanwright_generate_next',
+                     'fanwright_generate_end'];
 
 async function instantiate(url) {
-    const module = await fetchModule(url);
-    const missing = neededCalls.filter(name => !WebAssembly.Module.exports(module)
-                                                     .some(entry => entry.name === name));
+    const [module, random] = await Promise.all([fetchModule(url), randomSource()]);
+    const exported = new Set(WebAssembly.Module.exports(module).map(entry => entry.name));
+    const missing = neededCalls.filter(name => !exported.has(name));
     if (missing.length > 0) throw new Error(`not Fanwright's module: no ${missing.join(', ')}`);
     let instance;
     const memory = () => instance.exports.memory;
     instance = await WebAssembly.instantiate(
-        module, { wasi_snapshot_preview1: systemImports(memory) });
+        module, { wasi_snapshot_preview1: systemImports(memory, random) });
     instance.exports._initialize();
-    return new Scorer(instance.exports);
+    return new FanwrightModule(instance.exports);
 }
 
 export const Fanwright = {
     // Loads the module, by default fanwright.wasm beside this file; a relative url is taken
     // from this file's folder. Rejects with the reason when the module cannot be had or run.
     async load(url = defaultModule) {
-        const where = new URL(url, import.meta.url);
+        let where;
+        try {
+            where = new URL(url, import.meta.url);
+        } catch (error) {
+            throw new Error(`Fanwright: cannot load ${url}: not a URL`, { cause: error });
+        }
         try {
             return await instantiate(where);
         } catch (error) {
-            throw new Error(`Fanwright: cannot load ${where.href}: ${error.message ?? error}`,
+            throw new Error(`Fanwright: cannot load ${where.href}: ${error?.message ?? error}`,
                             { cause: error });
         }
     },

@@ -1,13 +1,22 @@
-// The module's calls. Each runs the command-line tool's own command on text in memory, so that
-// what it returns is byte for byte what fanwright-cli writes. The caller writes the UTF-8
-// argument into the room fanwright_argument gives, makes the call, and reads the text at
-// fanwright_result, fanwright_result_size bytes long, before its next call.
+// The module's calls: each runs a piece of fanwright-cli on text in memory, so that what it
+// gives back is byte for byte what the command writes.
+//
+// One exchange serves every call: the caller writes a UTF-8 argument into the room
+// fanwright_argument gives, calls with its size, and reads the call's text where the reply at
+// fanwright_reply says, before its next call. A new call is one more function here,
+// taking its argument (a code, JSON, or words separated by NUL bytes) and answering with text,
+// and one method in fanwright.js.
+#include "generator/random.h"
 #include "tools/cli/command_line.h"
+#include "tools/cli/explain_command.h"
+#include "tools/cli/fans_command.h"
 #include "tools/cli/generate_command.h"
+#include "tools/cli/hand_lines.h"
 #include "tools/cli/io.h"
 #include "tools/cli/score_command.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,89 +25,189 @@
 
 namespace {
 
+using namespace fanwright;
 using namespace fanwright::cli;
 
-class TextOutput final : public Output {
-public:
-    explicit TextOutput(std::string& text) : text_(text) {}
-    bool write(const char* from, std::size_t size, std::string&) override
+// Where the last call's text is and how long: read by the caller straight from memory, which
+// is quicker than a call to ask.
+struct Reply {
+    const char* text;
+    std::size_t size;
+};
+
+// Kept from call to call, so that a call allocates nothing once they are large enough.
+struct Exchange {
+    Reply reply{};
+    std::string argument;
+    StringOutput result;
+    StringOutput errors;  // what a command says on standard error
+    Writer out{result};
+    Writer err{errors};
+
+    std::string_view given(std::size_t size) const
     {
-        text_.append(from, size);
-        return true;
+        return {argument.data(), size < argument.size() ? size : argument.size()};
     }
 
-private:
-    std::string& text_;
+    // Starts a call's text.
+    Writer& answer()
+    {
+        result.text.clear();
+        errors.text.clear();
+        return out;
+    }
+
+    // Ends it: the result is the command's standard output, or its standard error when it
+    // refused to run.
+    std::size_t finish(bool refused = false)
+    {
+        out.flush();
+        err.flush();
+        if (refused)
+            result.text.swap(errors.text);
+        reply = {result.text.data(), result.text.size()};
+        return reply.size;
+    }
 };
 
-// Codes come as arguments, so the command never reads its input.
-class NoInput final : public Input {
-public:
-    std::size_t read(char*, std::size_t, std::string&) override { return 0; }
-};
+Exchange exchange;
 
-// The argument the caller wrote and the text the last call gave back; kept from call to call
-// so that a call allocates nothing once they are large enough.
-std::string argument;
-std::string result;
-std::string errors;
+// The commands that take hand codes, as `COMMAND --json -- CODE` runs them: each code is
+// argument 1 of its command line.
+ScoreReport scoreReport;
+ExplainReport explainReport;
+HandLines scoreLines("score", scoreReport, true, exchange.out, exchange.err);
+HandLines explainLines("explain", explainReport, true, exchange.out, exchange.err);
 
-// A command's status; its standard output when it ran, its messages when it refused to.
-int finish(int status)
+std::size_t takeCode(HandLines& lines, std::size_t size, std::size_t length)
 {
-    if (status > ExitRefusedLine)
-        result.swap(errors);
-    errors.clear();
-    return status;
+    exchange.answer();
+    lines.take(exchange.given(size), length, {"argument", 1});
+    return exchange.finish();
 }
 
-// Words separated by line feeds, as the command line would have them one by one.
+// Words separated by NUL bytes, which no word on a command line can hold.
 std::vector<std::string_view> words(std::string_view text)
 {
     std::vector<std::string_view> found;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
+        const std::size_t end = text.find('\0');
         found.push_back(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return found;
 }
 
+// A generate command dealt in pieces, its random state kept between them, so that runs may
+// interleave and a page never holds more than a piece of one.
+struct GenerateRun {
+    GeneratorSettings settings;
+    std::uint32_t randomState = 0;
+    std::uint64_t left = 0;
+    bool open = false;
+};
+std::vector<GenerateRun> runs;  // a run's number is its index + 1
+
+GenerateRun* runNumbered(int number)
+{
+    const auto index = static_cast<std::size_t>(number) - 1;
+    return number > 0 && index < runs.size() && runs[index].open ? &runs[index] : nullptr;
+}
+
 }  // namespace
 
-// Room for an argument of `size` bytes, which the next call reads.
+// Room for an argument of at least `size` bytes; where it is stays the same until a larger
+// room is asked for.
 FANWRIGHT_EXPORT(fanwright_argument) char* fanwright_argument(std::size_t size)
 {
-    argument.resize(size);
-    return argument.data();
+    if (exchange.argument.size() < size)
+        exchange.argument.resize(size);
+    return exchange.argument.data();
 }
 
-FANWRIGHT_EXPORT(fanwright_result) const char* fanwright_result() { return result.data(); }
-FANWRIGHT_EXPORT(fanwright_result_size) std::size_t fanwright_result_size()
+FANWRIGHT_EXPORT(fanwright_version) std::size_t fanwright_version()
 {
-    return result.size();
+    exchange.answer().put(FANWRIGHT_VERSION);
+    return exchange.finish();
 }
 
-// `fanwright-cli score --json -- CODE`: its line, line feed included; status 0 or 1.
-FANWRIGHT_EXPORT(fanwright_score) int fanwright_score()
+FANWRIGHT_EXPORT(fanwright_reply) const Reply* fanwright_reply() { return &exchange.reply; }
+
+// The object of `fanwright-cli score --json -- CODE`, the argument's `size` bytes being the
+// code: its line, line feed included. A code longer than the command reads may come as its
+// first `size` bytes only, `length` being the whole code's. Returns the text's size.
+FANWRIGHT_EXPORT(fanwright_score) std::size_t fanwright_score(std::size_t size, std::size_t length)
 {
-    result.clear();
-    NoInput in;
-    TextOutput out(result), err(errors);
-    return finish(runScore({"--json", "--", argument}, in, out, err));
+    return takeCode(scoreLines, size, length);
 }
 
-// `fanwright-cli generate` with the argument's words: a code and a line feed per hand, or
-// status 2 and the usage message.
-FANWRIGHT_EXPORT(fanwright_generate) int fanwright_generate()
+// Likewise, `fanwright-cli explain --json -- CODE`.
+FANWRIGHT_EXPORT(fanwright_explain)
+std::size_t fanwright_explain(std::size_t size, std::size_t length)
 {
-    result.clear();
-    TextOutput out(result), err(errors);
-    return finish(runGenerate(words(argument), out, err));
+    return takeCode(explainLines, size, length);
 }
 
-FANWRIGHT_EXPORT(fanwright_version) int fanwright_version()
+// `fanwright-cli fans --json`: the 81 lines.
+FANWRIGHT_EXPORT(fanwright_fans) std::size_t fanwright_fans()
 {
-    result = FANWRIGHT_VERSION;
-    return 0;
+    exchange.answer();
+    StringOutput ignored;
+    runFans({"--json"}, exchange.result, ignored);
+    return exchange.finish();
+}
+
+// Starts `fanwright-cli generate` with the argument's words. Returns the run's number, its
+// text being the count of hands to deal; or 0, its text being the command's message.
+FANWRIGHT_EXPORT(fanwright_generate_start) int fanwright_generate_start(std::size_t size)
+{
+    exchange.answer();
+    GenerateRequest request;
+    if (!readGenerateRequest(words(exchange.given(size)), request, exchange.err) ||
+        request.help || request.verbose) {
+        // The page's options never spell these two: they would print on standard error.
+        if (request.help || request.verbose)
+            putUsageError(exchange.err, "generate", "--help and --verbose print nothing here");
+        exchange.finish(true);
+        return 0;
+    }
+    seedRandom(request.seed ? *request.seed : freshSeed());
+    GenerateRun run{request.settings, randomState, request.count, true};
+    std::size_t index = 0;
+    while (index < runs.size() && runs[index].open)
+        ++index;
+    if (index == runs.size())
+        runs.push_back(run);
+    else
+        runs[index] = run;
+    exchange.out.putNumber(static_cast<long long>(request.count));
+    exchange.finish();
+    return static_cast<int>(index) + 1;
+}
+
+// Deals the run's next `hands` hands at most, each code with a line feed. Returns how many; 0
+// once the run is over, which ends it.
+FANWRIGHT_EXPORT(fanwright_generate_next) std::uint32_t fanwright_generate_next(int number,
+                                                                              std::uint32_t hands)
+{
+    Writer& out = exchange.answer();
+    GenerateRun* run = runNumbered(number);
+    if (run == nullptr) {
+        exchange.finish();
+        return 0;
+    }
+    const std::uint64_t count = run->left < hands ? run->left : hands;
+    randomState = run->randomState;
+    writeDealtHands(out, run->settings, count);
+    run->randomState = randomState;
+    run->left -= count;
+    run->open = count > 0;
+    exchange.finish();
+    return static_cast<std::uint32_t>(count);
+}
+
+FANWRIGHT_EXPORT(fanwright_generate_end) void fanwright_generate_end(int number)
+{
+    if (GenerateRun* run = runNumbered(number))
+        run->open = false;
 }
