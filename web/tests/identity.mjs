@@ -2,7 +2,8 @@
 // the same bytes. Hands: the benchmark's pool and 20,000 generated at the dealer's corners;
 // refused codes: the rows of the command's own tests (control characters, bad UTF-8, comments,
 // long lines) and what only a page can pass (lone surrogates, huge strings, non-strings);
-// the dealer over seeds and settings, refusals included; the fans; and loading that fails.
+// the dealer over seeds and settings, refusals included; the fans; loading that fails; and the
+// size of what a page downloads.
 //
 //   node web/tests/identity.mjs BUILD_WEB_DIR FANWRIGHT_CLI HANDS_FILE
 import { spawnSync } from 'node:child_process';
@@ -10,6 +11,7 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { gzipSync } from 'node:zlib';
 
 const [webDir, cliPath, poolPath] = process.argv.slice(2).map(path => path && resolve(path));
 if (!poolPath) {
@@ -224,6 +226,16 @@ for (const [what, path, says] of failures) {
     check(`load ${what}: ${message}`, says.test(message), true);
 }
 groups.push(`load: ${failures.length} checks`);
+
+group('size', () => {
+    const files = ['fanwright.wasm', 'fanwright.js'].map(file => readFileSync(join(webDir, file)));
+    const raw = files.reduce((sum, bytes) => sum + bytes.length, 0);
+    const gzip = files.reduce((sum, bytes) => sum + gzipSync(bytes, { level: 9 }).length, 0);
+    check(`module and JavaScript: ${raw} bytes, at most 400 KB`, raw <= 400_000, true);
+    check(`gzip-compressed: ${gzip} bytes, at most 150 KB`, gzip <= 150_000, true);
+    check('the types beside them', readFileSync(join(webDir, 'fanwright.d.ts'), 'utf8'),
+          readFileSync(new URL('../fanwright.d.ts', import.meta.url), 'utf8'));
+});
 
 for (const line of groups) console.log(line);
 console.log(`identity: ${passed} passed, ${failed} failed`);
