@@ -12,6 +12,8 @@ packages=(
     wine wine64 fonts-wine                       # running the Windows programs
     xvfb xauth x11-utils imagemagick             # a display without a screen, screenshots
     unzip                                        # checking the release zip
+    lld llvm wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 binaryen  # WebAssembly module
+    nodejs                                       # running it in its tests
 )
 # clang's runtimes (libFuzzer, sanitizers): the distribution's own name where it has one.
 clang_runtime_choices=(libclang-rt-dev libclang-rt-14-dev)
@@ -50,7 +52,7 @@ echo "setup: installing ${missing[*]}"
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 
 for tool in cmake ninja x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres wine wineserver \
-    Xvfb xwininfo import unzip; do
+    Xvfb xwininfo import unzip wasm-ld llvm-ar wasm-opt node; do
     command -v "$tool" >/dev/null || die "setup: $tool is still missing after installing"
 done
 echo "setup: done"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every tree and runs every test: the native Release tree, the native tree with the
-# address and undefined-behaviour sanitizers, and the Windows tree (MinGW-w64) with its tests
-# under Wine on a private Xvfb display; then a short fuzzing run (scripts/fuzz.sh).
+# address and undefined-behaviour sanitizers, the Windows tree (MinGW-w64) with its tests
+# under Wine on a private Xvfb display, and the WebAssembly module with its checks in node;
+# then a short fuzzing run (scripts/fuzz.sh).
 # Installs whatever is missing first. Stops at the first failure, with a non-zero status.
 #
 #   scripts/test.sh [STAGE...]     default: all stages, in order
@@ -11,7 +12,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$FANWRIGHT_ROOT"
 
-STAGES=(setup native native-sanitize windows fuzz)
+STAGES=(setup native native-sanitize windows web fuzz)
 
 tests_passed=0
 tests_failed=0
@@ -78,6 +79,13 @@ check_release_zip() {
     wait "$program" 2>/dev/null || true
     [[ -f "$folder/Fanwright.log" ]] || die "the zip's fanwright.exe did not start"
     echo "release: $(basename "$zip") holds $listing; its fanwright.exe starts"
+}
+
+# The WebAssembly module and its JavaScript, run in node against the native command line.
+stage_web() {
+    configure_and_build native fanwright-cli
+    configure_and_build web
+    node web/tests/identity.mjs build/web build/native/tools/fanwright-cli bench/hands.txt
 }
 
 stage_fuzz() {
