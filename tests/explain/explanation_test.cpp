@@ -74,6 +74,12 @@ void expectConsistent(const Hand& hand, const std::string& code)
                 EXPECT_GE(n.otherWaitFanCount, 1) << code;
             }
         }
+        // The pairs marked counted are the pair fans' counts.
+        int pairCounts[FanCount + 1] = {};
+        for (int k = 0; k < r.chowPairingCount; ++k)
+            pairCounts[r.chowPairings[k].pair.fan] += r.chowPairings[k].counted ? 1 : 0;
+        for (int f = PureDoubleChow; f <= TwoTerminalChows; ++f)
+            EXPECT_EQ(pairCounts[f], r.fanCounts[f - 1]) << code << " fan " << f;
         for (int f = 1; f <= FanCount; ++f) {
             const bool tested = !isPairChowFan(f) && (s.form == Regular || !isRegularOnly(f));
             if (!tested || r.fanCounts[f - 1] > 0 || fanRule(f)(s) == 0)
