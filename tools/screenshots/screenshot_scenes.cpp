@@ -5,9 +5,10 @@
 #include "generator/random.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"
-#include "ui_win/driver.h"
+#include "ui/result_window.h"
 
 #include <windows.h>
 
@@ -19,7 +20,7 @@ namespace {
 
 using namespace fanwright;
 using namespace fanwright::ui;
-using test::WindowDriver;
+using driver::WindowDriver;
 
 // The window, frame included, as a bottom-up 24-bit BMP. Read from the window's own surface
 // right after painting it: what the X server shows may lag behind.
@@ -69,13 +70,13 @@ void settle(WindowDriver& driver)
 // closed as its close box would. `prepare` acts on it first (typing, say).
 void saveModal(
     const std::function<void()>& open, const std::string& name,
-    const test::Step& prepare = [](HWND) {})
+    const driver::Step& prepare = [](HWND) {})
 {
-    const test::Step wait = [](HWND) {};
-    test::runModal(open, {prepare, wait, wait, wait, wait, [&](HWND dialog) {
-                              saveWindow(dialog, name);
-                              PostMessageW(dialog, WM_CLOSE, 0, 0);
-                          }});
+    const driver::Step wait = [](HWND) {};
+    driver::runModal(open, {prepare, wait, wait, wait, wait, [&](HWND dialog) {
+                                saveWindow(dialog, name);
+                                PostMessageW(dialog, WM_CLOSE, 0, 0);
+                            }});
 }
 
 int pointsOf(const Hand& shown, int& fanRows, bool& hasKong)
@@ -166,7 +167,7 @@ void editModeScenes(MainWindow& window, WindowDriver& driver)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    test::startLikeTheProgram();
+    driver::startLikeTheProgram();
     seedRandom(20240611u);  // the same hands in every picture run
     app().logFile = openHandLog();
 
