@@ -7,6 +7,7 @@
 //
 //   node web/tests/identity.mjs BUILD_WEB_DIR FANWRIGHT_CLI HANDS_FILE
 import { spawnSync } from 'node:child_process';
+import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -225,7 +226,27 @@ for (const [what, path, says] of failures) {
     const message = await Fanwright.load(url).then(() => 'loaded', error => error.message);
     check(`load ${what}: ${message}`, says.test(message), true);
 }
-groups.push(`load: ${failures.length} checks`);
+
+// Over HTTP, as a page loads it: streamed when the server says application/wasm, compiled from
+// the bytes when it does not; a missing file rejects with the status.
+const server = createServer((request, response) => {
+    const file = request.url.split('/').pop();
+    if (file !== 'fanwright.wasm') return response.writeHead(404).end();
+    response.writeHead(200, { 'Content-Type': request.url.startsWith('/plain/')
+                                                  ? 'text/plain' : 'application/wasm' });
+    response.end(readFileSync(join(webDir, file)));
+});
+await new Promise(started => server.listen(0, '127.0.0.1', started));
+const site = `http://127.0.0.1:${server.address().port}`;
+for (const path of ['/fanwright.wasm', '/plain/fanwright.wasm']) {
+    const served = await Fanwright.load(`${site}${path}`);
+    check(`over HTTP ${path}`, served.scoreJson('3b3b6b6b3c3c5c5c2d2d2d6d6d2dffffememw'),
+          fanwright.scoreJson('3b3b6b6b3c3c5c5c2d2d2d6d6d2dffffememw'));
+}
+const missing = await Fanwright.load(`${site}/none.wasm`).then(() => 'loaded', error => error.message);
+check(`over HTTP, missing: ${missing}`, /cannot load http:.*none\.wasm: HTTP 404/.test(missing), true);
+server.close();
+groups.push(`load: ${failures.length + 3} checks`);
 
 group('size', () => {
     const files = ['fanwright.wasm', 'fanwright.js'].map(file => readFileSync(join(webDir, file)));
