@@ -236,6 +236,11 @@ class FanwrightModule {
     // any command line goes in as the command would show it: the command refuses a line of
     // more than 65536 bytes, showing its start and its length less its trailing line breaks.
     #takeCode(call, code) {
+        if (typeof code === 'string' && code.length <= longestLine) {  // the common case
+            const size = this.#write(code);
+            call(size, size);
+            return this.#read();
+        }
         const bytes = code instanceof Uint8Array;
         const text = bytes ? code : asText(code);
         if (text === null) return '{"code": "", "error": "not text"}\n';
