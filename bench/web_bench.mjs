@@ -99,7 +99,7 @@ function nativeSeconds(file) {
     return user + system;
 }
 
-// The native benchmark's figures, items a second by processor time, the best of a few runs.
+// The native benchmark's figures, items a second by processor time.
 const benchmarks = ['scoreHandCycled/generated', 'cliScoreThroughput/json'];
 function nativeBenchmark() {
     if (!existsSync(benchPath)) return {};
@@ -114,10 +114,8 @@ for (let i = 0; i < Runs; ++i) {
         best[name] = Math.max(best[name], apiRate(call, name === 'explain' ? 2 : 5));
     const seconds = nativeSeconds(poolFile) - nativeSeconds(oneFile);
     best.native = Math.max(best.native, nativeRounds * pool.length / seconds);
-    if (i < 2) {
-        for (const [name, perSecond] of Object.entries(nativeBenchmark()))
-            best[name] = Math.max(best[name] ?? 0, perSecond);
-    }
+    for (const [name, perSecond] of Object.entries(nativeBenchmark()))
+        best[name] = Math.max(best[name] ?? 0, perSecond);
 }
 
 const sorted = values => [...values].sort((a, b) => a - b);
