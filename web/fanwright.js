@@ -16,6 +16,9 @@ const defaultPiece = 4096;
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
+// node reads UTF-8 out of memory a tenth of a call quicker with its Buffer's own reader than
+// with its TextDecoder; browsers have no Buffer, and their TextDecoder is the quick one.
+const utf8Slice = globalThis.Buffer?.prototype.utf8Slice;
 
 async function fetchModule(url) {
     if (url.protocol === 'file:') {
@@ -301,8 +304,8 @@ class FanwrightModule {
     // The last call's text.
     #read() {
         const bytes = this.#view(), words = this.#words;
-        const at = words[this.#reply];
-        return decoder.decode(bytes.subarray(at, at + words[this.#reply + 1]));
+        const at = words[this.#reply], end = at + words[this.#reply + 1];
+        return utf8Slice ? utf8Slice.call(bytes, at, end) : decoder.decode(bytes.subarray(at, end));
     }
 
     // The module's memory, seen anew after it grew (which empties the old views).

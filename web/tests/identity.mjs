@@ -53,6 +53,13 @@ check('version', fanwright.version,
       readFileSync(new URL('../../CMakeLists.txt', import.meta.url), 'utf8')
           .match(/project\(\w+ VERSION ([\d.]+)/)[1]);
 
+// The loader as a browser runs it, without node's Buffer, answers each code too.
+const buffer = globalThis.Buffer;
+globalThis.Buffer = undefined;
+const browserLike = await (await import(pathToFileURL(join(webDir, 'fanwright.js')) + '?browser'))
+                              .Fanwright.load();
+globalThis.Buffer = buffer;
+
 // Codes as the native command reads them from standard input, one a line: its lines must be
 // the module's answers for the same codes, string or bytes.
 function sameAsInput(what, codes) {
@@ -60,9 +67,11 @@ function sameAsInput(what, codes) {
     for (const command of ['score', 'explain']) {
         const native = linesOf(cli([command, '--json'], input).out);
         check(`${what}: ${command} answers every line`, native.length, codes.length);
-        const call = command === 'score' ? fanwright.scoreJson : fanwright.explainJson;
-        codes.forEach((code, i) => check(`${what}: ${command} ${code.toString().slice(0, 60)}`,
-                                         call.call(fanwright, code), native[i]));
+        for (const module of [fanwright, browserLike]) {
+            const call = command === 'score' ? module.scoreJson : module.explainJson;
+            codes.forEach((code, i) => check(`${what}: ${command} ${code.toString().slice(0, 60)}`,
+                                             call.call(module, code), native[i]));
+        }
     }
 }
 
@@ -70,9 +79,11 @@ function sameAsInput(what, codes) {
 function sameAsArguments(what, codes) {
     for (const command of ['score', 'explain']) {
         const native = linesOf(cli([command, '--json', '--', ...codes]).out);
-        const call = command === 'score' ? fanwright.scoreJson : fanwright.explainJson;
-        codes.forEach((code, i) => check(`${what}: ${command} ${JSON.stringify(code)}`,
-                                         call.call(fanwright, code), native[i]));
+        for (const module of [fanwright, browserLike]) {
+            const call = command === 'score' ? module.scoreJson : module.explainJson;
+            codes.forEach((code, i) => check(`${what}: ${command} ${JSON.stringify(code)}`,
+                                             call.call(module, code), native[i]));
+        }
     }
 }
 
