@@ -84,7 +84,8 @@ void ResultWindow::create(const ResultItem& item)
     DWORD style = WS_CHILD | WS_VISIBLE;
     INT_PTR id = StaticId;
     switch (item.kind) {
-    case ResultItemKind::Text: style |= SS_LEFT | SS_NOPREFIX; break;
+    case ResultItemKind::Text:
+    case ResultItemKind::FanLink: style |= SS_LEFT | SS_NOPREFIX; break;
     case ResultItemKind::CentredText: style |= SS_CENTER | SS_NOPREFIX; break;
     // Pictures keep the size given here whatever the size of the image.
     case ResultItemKind::Icon: style |= SS_ICON | SS_REALSIZECONTROL; break;
