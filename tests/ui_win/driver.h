@@ -5,6 +5,7 @@
 
 #include "hand/tiles.h"
 #include "ui/app.h"
+#include "ui/fan_reference.h"
 #include "ui/result_window.h"
 
 #include <commctrl.h>
@@ -112,7 +113,7 @@ public:
     {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || IsDialogMessageW(main_, &message))
+            if (message.message == WM_QUIT || ui::handleDialogKeys(main_, message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -155,7 +156,7 @@ private:
     void deliver(UINT message, WPARAM wParam, LPARAM lParam)
     {
         MSG m{GetFocus(), message, wParam, lParam, 0, {}};
-        if (!IsDialogMessageW(main_, &m))
+        if (!ui::handleDialogKeys(main_, m))
             DispatchMessageW(&m);
         pump();
     }
