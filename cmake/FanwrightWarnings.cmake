@@ -1,4 +1,4 @@
-# Compiler warnings for every target of ours: high, and errors unless switched off.
+# Compiler warnings for every target of ours: high, and errors with FANWRIGHT_WERROR.
 add_library(fanwright_warnings INTERFACE)
 if(MSVC)
   target_compile_options(fanwright_warnings INTERFACE /W4 /permissive-)

@@ -1,4 +1,4 @@
-# Helpers shared by scripts/setup.sh, run.sh, test.sh and fuzz.sh (sourced, not run).
+# Helpers shared by the scripts in this folder (sourced, not run).
 
 FANWRIGHT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 FANWRIGHT_JOBS="${FANWRIGHT_JOBS:-$(nproc)}"
@@ -38,6 +38,21 @@ configure_and_build() {  # PRESET [TARGET...]
     local targets=()
     (($# > 0)) && targets=(--target "$@")
     cmake --build --preset "$preset" --parallel "$FANWRIGHT_JOBS" "${targets[@]}"
+}
+
+# --- ImageMagick -----------------------------------------------------------------------------
+
+# ImageMagick by the names it is installed under: version 7's `magick` when there is one, else
+# version 6's `convert` and `import`.
+has_imagemagick() { command -v magick >/dev/null || command -v convert >/dev/null; }
+
+image_convert() {
+    if command -v magick >/dev/null; then magick "$@"; else convert "$@"; fi
+}
+
+# A picture of the X display or one of its windows.
+screen_grab() {
+    if command -v magick >/dev/null; then magick import "$@"; else import "$@"; fi
 }
 
 # --- A private X server ----------------------------------------------------------------------

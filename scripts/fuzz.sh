@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the log-code reader (and the scoring of what it accepts) for a bounded time under the
+# Fuzzes the log-code reader (and the scoring and explaining of what it accepts) for a bounded time under the
 # address and undefined-behaviour sanitizers, in the tree of the fuzz preset.
 #
 #   scripts/fuzz.sh [SECONDS]      default 30

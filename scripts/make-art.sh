@@ -8,24 +8,21 @@
 # icons, cursors and banners are drawn here. Tools: rsvg-convert (librsvg2-bin), ImageMagick and
 # the URW fonts (fonts-urw-base35), installed from Debian when missing.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+root="$FANWRIGHT_ROOT"
 tiles="${1:-$root/../shared/artwork/tiles}"
 out="$root/resources/art"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+at_exit "rm -rf '$work'"
 
-# /usr/local/bin may hold look-alikes; ImageMagick is used by its full path.
-convert=/usr/bin/convert
 packages=()
 command -v rsvg-convert >/dev/null || packages+=(librsvg2-bin)
-[[ -x $convert ]] || packages+=(imagemagick)
+has_imagemagick || packages+=(imagemagick)
 fc-list | grep -q 'C059-Bold' || packages+=(fonts-urw-base35)
 if ((${#packages[@]} > 0)); then
-    sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq "${packages[@]}"
+    as_root apt-get update -qq
+    as_root apt-get install -y -qq "${packages[@]}"
 fi
 [[ -d $tiles ]] || { echo "no tile drawings in $tiles" >&2; exit 1; }
 
@@ -35,7 +32,9 @@ rm -f "$out"/*
 svg() { rsvg-convert "$@"; }
 
 # 24-bit BMP without colour-space header, the form every resource compiler and loader reads.
-bmp24() { "$convert" "$1" -background black -alpha remove -alpha off -type TrueColor "BMP3:$2"; }
+bmp24() {
+    image_convert "$1" -background black -alpha remove -alpha off -type TrueColor "BMP3:$2"
+}
 
 # --- Tile bodies ------------------------------------------------------------------------------
 # A tile is drawn 8 times larger and averaged down. The face is 40 x 47 pixels; the tile's side
@@ -104,25 +103,25 @@ svg "$work/body.svg" -o "$work/body8.png"
 svg "$work/small-body.svg" -o "$work/small-body16.png"
 
 # The one mask of every large tile: black where the body is, white around it.
-"$convert" "$work/body8.png" -filter Box -resize 43x53 -alpha extract -threshold 50% \
+image_convert "$work/body8.png" -filter Box -resize 43x53 -alpha extract -threshold 50% \
     -type Bilevel "$work/inside.png"
-"$convert" "$work/inside.png" -negate -monochrome "BMP3:$out/tile-mask.bmp"
+image_convert "$work/inside.png" -negate -monochrome "BMP3:$out/tile-mask.bmp"
 
 for i in "${!faces[@]}"; do
     n=$(printf %02d "$i")
     face="$(face_file "${faces[$i]}")"
     # Large: the face sits in a 33 x 44 box on the 40 x 47 face.
     svg -w 264 -h 352 "$face" -o "$work/face.png"
-    "$convert" "$work/body8.png" "$work/face.png" -geometry +28+12 -composite \
+    image_convert "$work/body8.png" "$work/face.png" -geometry +28+12 -composite \
         "$work/tile8-$n.png"
-    "$convert" "$work/tile8-$n.png" -filter Box -resize 43x53 -unsharp 0x0.6+0.5 \
+    image_convert "$work/tile8-$n.png" -filter Box -resize 43x53 -unsharp 0x0.6+0.5 \
         -background '#4e473b' -alpha remove -alpha off \
         "$work/inside.png" -compose Multiply -composite "$work/tile-$n.png"
     bmp24 "$work/tile-$n.png" "$out/tile-$n.bmp"
     ((i == 35)) && break
     # Small: a 15 x 20 box on the 17 x 21 face, on the dialog's grey.
     svg -w 240 -h 320 "$face" -o "$work/face.png"
-    "$convert" "$work/small-body16.png" "$work/face.png" -geometry +20+8 -composite \
+    image_convert "$work/small-body16.png" "$work/face.png" -geometry +20+8 -composite \
         -filter Box -resize 20x25 -unsharp 0x0.5+0.6 \
         -background '#f0f0f0' -alpha remove -alpha off "$work/small-$n.png"
     bmp24 "$work/small-$n.png" "$out/small-$n.bmp"
@@ -144,7 +143,7 @@ render_frames() {  # NAME FILE SIZES...
 icon() {  # NAME FILE SIZES...
     local frames=()
     render_frames "$@"
-    "$convert" "${frames[@]}" "ICO:$out/$1.ico"
+    image_convert "${frames[@]}" "ICO:$out/$1.ico"
 }
 
 # The program: the red dragon tile; from 48 pixels up it stands before the green dragon. Up to
@@ -157,7 +156,7 @@ cat >"$work/program-small.svg" <<'EOF'
  <path d="M7 2 V12" stroke="#c8262c" stroke-width="1.6"/>
 </svg>
 EOF
-"$convert" "$work/tile8-33.png" -background none -rotate -16 "$work/green-tilted.png"
+image_convert "$work/tile8-33.png" -background none -rotate -16 "$work/green-tilted.png"
 frames=()
 render_frames program "$work/program-small.svg" 16 24 32
 cat >"$work/program.svg" <<EOF
@@ -168,7 +167,7 @@ cat >"$work/program.svg" <<EOF
 </svg>
 EOF
 render_frames program "$work/program.svg" 48 256
-"$convert" "${frames[@]}" "ICO:$out/program.ico"
+image_convert "${frames[@]}" "ICO:$out/program.ico"
 
 # The settings page "Random hand": two dice.
 cat >"$work/dice.svg" <<'EOF'
@@ -211,10 +210,10 @@ cat >"$work/disk.svg" <<'EOF'
 EOF
 icon save "$work/disk.svg" 16 24 32 48
 for size in 16 24 32 48; do
-    "$convert" "$work/save-$size.png" -colorspace Gray -level -45%,100% \
+    image_convert "$work/save-$size.png" -colorspace Gray -level -45%,100% \
         -channel A -evaluate Multiply 0.75 +channel "$work/save-grey-$size.png"
 done
-"$convert" "$work"/save-grey-{16,24,32,48}.png "ICO:$out/save-grey.ico"
+image_convert "$work"/save-grey-{16,24,32,48}.png "ICO:$out/save-grey.ico"
 
 # Tools: a wrench crossed with a screwdriver.
 cat >"$work/tools.svg" <<'EOF'
@@ -287,7 +286,7 @@ cursor() {  # NAME HOTX HOTY < ROWS
         done
         printf '};\n'
     } >"$work/$name.xpm"
-    "$convert" "$work/$name.xpm" "ICO:$out/$name.cur"
+    image_convert "$work/$name.xpm" "ICO:$out/$name.cur"
     le16 2 | dd of="$out/$name.cur" bs=1 seek=2 conv=notrunc status=none
     { le16 "$x"; le16 "$y"; } | dd of="$out/$name.cur" bs=1 seek=10 conv=notrunc status=none
 }
@@ -410,10 +409,10 @@ EOF
 
 banner_svg 300 60 9 33 41 122 34 29 01 32 33 >"$work/banner.svg"
 svg "$work/banner.svg" -o "$work/banner.png"
-"$convert" "$work/banner.png" -alpha extract -threshold 50% -negate -monochrome \
+image_convert "$work/banner.png" -alpha extract -threshold 50% -negate -monochrome \
     "BMP3:$out/banner-mask.bmp"
-"$convert" "$work/banner.png" -alpha extract -threshold 50% "$work/banner-inside.png"
-"$convert" "$work/banner.png" -background '#0c3a21' -alpha remove -alpha off \
+image_convert "$work/banner.png" -alpha extract -threshold 50% "$work/banner-inside.png"
+image_convert "$work/banner.png" -background '#0c3a21' -alpha remove -alpha off \
     "$work/banner-inside.png" -compose Multiply -composite "$work/banner-flat.png"
 bmp24 "$work/banner-flat.png" "$out/banner.bmp"
 

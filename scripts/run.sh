@@ -60,7 +60,7 @@ run_headless() {
     wait_for_window "$desktop_pid"
     sleep 2  # let it paint
     mkdir -p "$(dirname "$screenshot")"
-    import -window root "$screenshot"
+    screen_grab -window root "$screenshot"
     echo "Screenshot of the running program: $screenshot"
     close_program "$desktop_pid"
     wait "$desktop_pid" 2>/dev/null || true

@@ -33,7 +33,7 @@ main() {
     local scene
     for scene in "${scenes[@]}"; do
         [[ -s "$work/$scene.bmp" ]] || die "no picture of $scene"
-        /usr/bin/convert "$work/$scene.bmp" -strip "$out_dir/$scene.png"
+        image_convert "$work/$scene.bmp" -strip "$out_dir/$scene.png"
         echo "$out_dir/$scene.png"
     done
 }

@@ -58,7 +58,8 @@ stage_windows() {
 check_release_zip() {
     configure_and_build windows package >/dev/null
     local zip
-    zip=$(ls build/windows/fanwright-*-win64.zip)
+    zip=$(release_zip build/windows)
+    [[ -f "$zip" ]] || die "no $zip after building the package"
     local listing
     listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
     [[ "$listing" == "LICENSE README.md fanwright-cli.exe fanwright.exe " ]] ||
@@ -78,6 +79,15 @@ check_release_zip() {
     wait "$program" 2>/dev/null || true
     [[ -f "$folder/Fanwright.log" ]] || die "the zip's fanwright.exe did not start"
     echo "release: $(basename "$zip") holds $listing; its fanwright.exe starts"
+}
+
+# The zip the package target writes in BUILD_DIR, by the name CPack was configured with: that of
+# the version in project(), not an older zip left in the folder.
+release_zip() {  # BUILD_DIR
+    local name
+    name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$1/CPackConfig.cmake")
+    [[ -n "$name" ]] || die "no package name in $1/CPackConfig.cmake"
+    echo "$1/$name.zip"
 }
 
 stage_fuzz() {

@@ -111,11 +111,17 @@ inline std::vector<std::string> readingTexts(const Hand& hand)
     return out;
 }
 
+// A corner of every setting: no melded sets and the most special hands, all melded, only kongs,
+// only chows, only pungs, and the 8-point minimum.
+inline constexpr GeneratorSettings settingsCorners[] = {
+    {0, 40, 40, 3, 3, 0}, {10, 40, 40, 0, 0, 0}, {5, 0, 0, 1, 1, 0},
+    {0, 100, 0, 1, 1, 0}, {0, 0, 100, 2, 1, 0},  {3, 20, 40, 3, 2, 8},
+};
+
 // Deals `perSetting` hands with each of `settings`, from `seed`, and hands each to `check`
 // with its number within its setting; stops at the first fatal failure.
-template <class Check>
-void forEachDealtHand(std::initializer_list<GeneratorSettings> settings, std::uint32_t seed,
-                      int perSetting, Check check)
+template <class Settings, class Check>
+void forEachDealtHand(const Settings& settings, std::uint32_t seed, int perSetting, Check check)
 {
     seedRandom(seed);
     for (const GeneratorSettings& setting : settings) {

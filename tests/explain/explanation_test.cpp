@@ -74,6 +74,12 @@ void expectConsistent(const Hand& hand, const std::string& code)
                 EXPECT_GE(n.otherWaitFanCount, 1) << code;
             }
         }
+        // The pairs marked counted are the pair fans' counts.
+        int pairCounts[FanCount + 1] = {};
+        for (int k = 0; k < r.chowPairingCount; ++k)
+            pairCounts[r.chowPairings[k].pair.fan] += r.chowPairings[k].counted ? 1 : 0;
+        for (int f = PureDoubleChow; f <= TwoTerminalChows; ++f)
+            EXPECT_EQ(pairCounts[f], r.fanCounts[f - 1]) << code << " fan " << f;
         for (int f = 1; f <= FanCount; ++f) {
             const bool tested = !isPairChowFan(f) && (s.form == Regular || !isRegularOnly(f));
             if (!tested || r.fanCounts[f - 1] > 0 || fanRule(f)(s) == 0)
@@ -100,12 +106,7 @@ TEST(Explanation, AgreesWithTheScoringEntryOnTheBenchmarkPool)
 // Every corner of the settings, and near misses, which often have no reading.
 TEST(Explanation, AgreesWithTheScoringEntryOnGeneratedHands)
 {
-    const auto corners = {
-        GeneratorSettings{0, 40, 40, 3, 3, 0}, GeneratorSettings{10, 40, 40, 0, 0, 0},
-        GeneratorSettings{5, 0, 0, 1, 1, 0},   GeneratorSettings{0, 100, 0, 1, 1, 0},
-        GeneratorSettings{0, 0, 100, 2, 1, 0}, GeneratorSettings{3, 20, 40, 3, 2, 8},
-    };
-    test::forEachDealtHand(corners, 1616, 3400, [](Hand& h, int i) {
+    test::forEachDealtHand(test::settingsCorners, 1616, 3400, [](Hand& h, int i) {
         if (i % 8 == 7 && h.concealedCount > 0) {
             h.removeConcealedTile(h.concealedTiles[randomBelow(h.concealedCount)]);
             h.addConcealedTile(FirstTile + randomBelow(TileKinds));

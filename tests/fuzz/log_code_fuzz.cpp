@@ -1,5 +1,7 @@
-// Feeds arbitrary bytes to the log-code reader and scores whatever it accepts. Any crash,
-// sanitizer report or broken promise below is a bug.
+// Feeds arbitrary bytes to the log-code reader, and scores and explains whatever it accepts.
+// Any crash, sanitizer report or broken promise below is a bug.
+#include "explain/explanation.h"
+#include "explain/explanation_text.h"
 #include "hand/log_code.h"
 #include "scoring/scoring.h"
 
@@ -47,6 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (total > 0) {
         require(result.form != NoForm && result.waitCount >= 1);
         require(result.fanCounts[FanCount - 1] == 0);
+    }
+
+    // The explanation keeps the reading the scorer keeps, and can say every line it holds.
+    const Explanation e = explainHand(hand);
+    require(e.total == total && (e.kept >= 0) == (total > 0));
+    require(e.readingCount < MaxReadings);
+    for (int i = 0; i < e.readingCount; ++i) {
+        const ReadingExplanation& r = e.readings[i];
+        for (int k = 0; k < r.notCountedCount; ++k)
+            require(!notCountedLine(r.notCounted[k], r, e).empty());
     }
     return 0;
 }

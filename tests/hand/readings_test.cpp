@@ -143,12 +143,7 @@ TEST(ReadingStream, AgreesWithTheFullSearchOnTheBenchmarkPool)
 // often leaves no reading at all, or a fifth copy of a tile.
 TEST(ReadingStream, AgreesWithTheFullSearchOnGeneratedHandsAndNearMisses)
 {
-    const auto corners = {
-        GeneratorSettings{0, 40, 40, 3, 3, 0}, GeneratorSettings{10, 40, 40, 0, 0, 0},
-        GeneratorSettings{5, 0, 0, 1, 1, 0},   GeneratorSettings{0, 100, 0, 1, 1, 0},
-        GeneratorSettings{0, 0, 100, 2, 1, 0}, GeneratorSettings{3, 20, 40, 3, 2, 0},
-    };
-    test::forEachDealtHand(corners, 4242, 3000, [](Hand& h, int i) {
+    test::forEachDealtHand(test::settingsCorners, 4242, 3000, [](Hand& h, int i) {
         if (i % 2 == 1 && h.concealedCount > 0) {
             h.removeConcealedTile(h.concealedTiles[randomBelow(h.concealedCount)]);
             h.addConcealedTile(FirstTile + randomBelow(TileKinds));

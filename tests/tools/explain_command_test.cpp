@@ -1,6 +1,7 @@
 // fanwright-cli explain and fans: what they add to score. Their input is read as score reads
 // it (the same code does), so only the shape of the error paths is checked again here.
 #include "tools/cli/explain_command.h"
+#include "command_run.h"
 #include "hand/log_code.h"
 #include "tools/cli/explain_report.h"
 #include "tools/cli/fans_command.h"
@@ -15,23 +16,12 @@
 namespace fanwright::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::has;
+using test::Outcome;
 
 Outcome explain(std::vector<std::string_view> args, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = runExplain(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool has(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
+    return test::run(runExplain, std::move(args), input);
 }
 
 constexpr std::string_view tie = "2b3b4b9b9b2c2c2c3c3c4c4c4c3cffffememd";

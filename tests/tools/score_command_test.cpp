@@ -1,4 +1,5 @@
 #include "tools/cli/score_command.h"
+#include "command_run.h"
 #include "tools/cli/text.h"
 
 #include <gtest/gtest.h>
@@ -9,23 +10,12 @@
 namespace fanwright::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::has;
+using test::Outcome;
 
 Outcome score(std::vector<std::string_view> args, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = runScore(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool has(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
+    return test::run(runScore, std::move(args), input);
 }
 
 constexpr std::string_view example = "ch3bpu5c1b7d8d9dwewewe1bffffwewsw";

@@ -1,8 +1,9 @@
 // The About dialog's links: the colour each is drawn in, kept over openings, what a click opens
 // (the shell replaced by a recorder), the cursor over them, and what does and does not close it.
 #include "ui/about_dialog.h"
+#include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/resource_ids.h"
-#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ COLORREF inkOf(HWND dialog, int link)
 
 TEST(AboutDialog, FollowedLinksStayVisitedEscapeDoesNotClose)
 {
-    test::startLikeTheProgram();
+    driver::startLikeTheProgram();
     const ui::LinkOpener shell =
         ui::replaceLinkOpener([](HWND, const wchar_t* address) { opened.emplace_back(address); });
     std::vector<COLORREF> inks;  // mail, web, at each look
@@ -54,7 +55,7 @@ TEST(AboutDialog, FollowedLinksStayVisitedEscapeDoesNotClose)
     bool openAfterEscape = false;
     HCURSOR overLink = nullptr;
     auto showAbout = [] { ui::showAboutDialog(nullptr); };
-    EXPECT_TRUE(test::runModal(
+    EXPECT_TRUE(driver::runModal(
         showAbout, {[&](HWND d) {
                         look(d);
                         click(d, IDC_ABOUT_MAIL);
@@ -68,12 +69,12 @@ TEST(AboutDialog, FollowedLinksStayVisitedEscapeDoesNotClose)
                         overLink = GetCursor();
                         PostMessageW(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_RETURN, 0);
                     }}));
-    EXPECT_TRUE(test::runModal(showAbout, {[&](HWND d) {
-                                   look(d);  // opened again: mail still visited
-                                   click(d, IDC_ABOUT_WEB);
-                                   look(d);
-                                   SendMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);
-                               }}));
+    EXPECT_TRUE(driver::runModal(showAbout, {[&](HWND d) {
+                                     look(d);  // opened again: mail still visited
+                                     click(d, IDC_ABOUT_WEB);
+                                     look(d);
+                                     SendMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+                                 }}));
     ui::replaceLinkOpener(shell);
 
     EXPECT_EQ(inks, (std::vector{Unvisited, Unvisited, Visited, Unvisited, Visited, Unvisited,

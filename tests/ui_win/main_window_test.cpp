@@ -4,10 +4,10 @@
 #include "ui/main_window.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
 #include "ui/result_layout.h"
-#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -35,8 +35,8 @@ inline void PrintTo(const ResultItem& item, std::ostream* out)
 
 namespace {
 
-using test::classOf;
-using test::textOf;
+using driver::classOf;
+using driver::textOf;
 
 // --- The result window read back into the terms of its portable layout ----------------------
 
@@ -147,8 +147,8 @@ ResultLayout readResultWindow(HWND dialog)
 // A modal window that no step of the test expects would wait for a person: fail and close it.
 void CALLBACK closeUnexpectedModal(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND dialog = test::findDialog();
-    if (dialog == nullptr || test::modalRun != nullptr)
+    HWND dialog = driver::findDialog();
+    if (dialog == nullptr || driver::runningModal())
         return;
     ADD_FAILURE() << "a modal window opened unasked";
     PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -181,9 +181,9 @@ void close(HWND dialog, CloseBy how)
 // In a building step: the add mode the last click left, such as the winning tile's after 13.
 constexpr int KeepMode = 0;
 
-class MainWindowTest : public testing::Test, public test::WindowDriver {
+class MainWindowTest : public testing::Test, public driver::WindowDriver {
 protected:
-    static void SetUpTestSuite() { test::startLikeTheProgram(); }
+    static void SetUpTestSuite() { driver::startLikeTheProgram(); }
 
     void SetUp() override
     {
@@ -209,12 +209,12 @@ protected:
     {
         ResultLayout shown;
         RECT outer{}, work;
-        EXPECT_TRUE(test::runModal(action, {[&](HWND dialog) {
-                                       shown = readResultWindow(dialog);
-                                       GetWindowRect(dialog, &outer);
-                                       EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-                                       close(dialog, how);
-                                   }}))
+        EXPECT_TRUE(driver::runModal(action, {[&](HWND dialog) {
+                                         shown = readResultWindow(dialog);
+                                         GetWindowRect(dialog, &outer);
+                                         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
+                                         close(dialog, how);
+                                     }}))
             << "the result window opened and closed";
         ScoreResult result;
         const int points = total(result);

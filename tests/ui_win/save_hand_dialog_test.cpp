@@ -3,8 +3,9 @@
 #include "ui/save_hand_dialog.h"
 #include "generator/hand_log_file.h"
 #include "test_support.h"
+#include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/resource_ids.h"
-#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ namespace {
 const std::string PairWait = "ch3bpu5c1b7d8d9dwewewe1bffffwewsw";
 const std::string Orphans = "1b9b1c9c1d9dwewswwwndrdgdw1bffffememw";
 
-const test::Step pressSave = [](HWND d) { SendDlgItemMessageW(d, IDOK, BM_CLICK, 0, 0); };
+const driver::Step pressSave = [](HWND d) { SendDlgItemMessageW(d, IDOK, BM_CLICK, 0, 0); };
 
 std::string logContent()
 {
@@ -29,19 +30,19 @@ std::string logContent()
 
 // Types the comment into the dialog, then closes it by `close`.
 void save(HANDLE log, const std::string& code, const std::string& comment,
-          const test::Step& close = pressSave)
+          const driver::Step& close = pressSave)
 {
     Hand hand = test::handOf(code);
     auto type = [&](HWND d) { SetDlgItemTextA(d, IDC_SAVE_COMMENT, comment.c_str()); };
-    EXPECT_TRUE(test::runModal([&] { ui::openSaveHandDialog(ui::app().instance, hand, log); },
-                               {type, close}));
+    EXPECT_TRUE(driver::runModal([&] { ui::openSaveHandDialog(ui::app().instance, hand, log); },
+                                 {type, close}));
 }
 
 class SaveHandDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::startLikeTheProgram();
+        driver::startLikeTheProgram();
         GetTempPathW(MAX_PATH, folder_);
         lstrcatW(folder_, L"fanwright-save-dialog-test");
         CreateDirectoryW(folder_, nullptr);
@@ -67,7 +68,7 @@ TEST_F(SaveHandDialogTest, EachWayOfClosingAppendsItsLineOrNothing)
     const std::string longComment(600, 'c');
     const struct {
         std::string code, comment;
-        test::Step close;
+        driver::Step close;
         std::string written;
     } rows[] = {
         {PairWait, "pair wait", pressSave, PairWait + " - pair wait\n"},

@@ -2,10 +2,14 @@
 // lists, a click on the check box, then OK or Cancel.
 #include "ui/settings_sheet.h"
 #include "generator/settings_registry.h"
+#include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/resource_ids.h"
-#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <array>
 #include <cstdint>
@@ -53,9 +57,9 @@ GeneratorSettings shown(HWND sheet, int* kong = nullptr)
             IsDlgButtonChecked(page, IDC_SETTINGS_MINIMUM) == BST_CHECKED ? 8 : 0};
 }
 
-void runSheet(GeneratorSettings& settings, const test::Step& act, int button)
+void runSheet(GeneratorSettings& settings, const driver::Step& act, int button)
 {
-    EXPECT_TRUE(test::runModal(
+    EXPECT_TRUE(driver::runModal(
         [&] { ui::openSettingsSheet(ui::app().instance, nullptr, settings); }, {[&](HWND sheet) {
             act(sheet);
             SendMessageW(sheet, PSM_PRESSBUTTON, button, 0);
@@ -66,7 +70,7 @@ class SettingsSheetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::startLikeTheProgram();
+        driver::startLikeTheProgram();
         RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath); }

@@ -6,6 +6,7 @@
 #include "explain/fan_descriptions.h"
 #include "scoring/scoring.h"
 #include "tools/cli/explain_report.h"
+#include "ui/driver/window_driver.h"
 #include "ui/explanation_layout.h"
 #include "ui/fan_reference.h"
 #include "ui/fan_reference_model.h"
@@ -14,7 +15,6 @@
 #include "ui/result_tips.h"
 #include "ui/texts.h"
 #include "ui/wide_text.h"
-#include "ui_win/driver.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -29,8 +29,8 @@
 namespace fanwright::ui {
 namespace {
 
-using test::classOf;
-using test::textOf;
+using driver::classOf;
+using driver::textOf;
 
 // Keys as the keyboard sends them, through the system's input queue.
 void pressKeys(std::initializer_list<WORD> keys)
@@ -122,9 +122,9 @@ int clientHeight(HWND window)
     return r.bottom;
 }
 
-class WhyThisScoreTest : public testing::Test, public test::WindowDriver {
+class WhyThisScoreTest : public testing::Test, public driver::WindowDriver {
 protected:
-    static void SetUpTestSuite() { test::startLikeTheProgram(); }
+    static void SetUpTestSuite() { driver::startLikeTheProgram(); }
 
     void SetUp() override
     {
@@ -287,8 +287,8 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
     const ExplanationLayout layout = layoutExplanation(explanation);
 
     HWND dialog = nullptr;
-    const test::Step wait = [](HWND) {};
-    const std::vector<test::Step> steps = {
+    const driver::Step wait = [](HWND) {};
+    const std::vector<driver::Step> steps = {
         [&](HWND shown) {
             dialog = shown;
             HWND tips = threadWindow([&](HWND w) {
@@ -382,7 +382,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             pressKeys({VK_ESCAPE});  // the result window's, with its explanation open
         },
     };
-    EXPECT_TRUE(test::runModal([&] { click(IDC_CHECK); }, steps));
+    EXPECT_TRUE(driver::runModal([&] { click(IDC_CHECK); }, steps));
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(explanationWindow(), nullptr) << "closed with the result window";
 }

@@ -6,11 +6,12 @@
 #include "generator/random.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
+#include "ui/driver/window_driver.h"
 #include "ui/fan_reference.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"
+#include "ui/result_window.h"
 #include "ui/texts.h"
-#include "ui_win/driver.h"
 
 #include <windows.h>
 
@@ -22,7 +23,7 @@ namespace {
 
 using namespace fanwright;
 using namespace fanwright::ui;
-using test::WindowDriver;
+using driver::WindowDriver;
 
 // The window, frame included, as a bottom-up 24-bit BMP. Read from the window's own surface
 // right after painting it: what the X server shows may lag behind.
@@ -72,13 +73,13 @@ void settle(WindowDriver& driver)
 // closed as its close box would. `prepare` acts on it first (typing, say).
 void saveModal(
     const std::function<void()>& open, const std::string& name,
-    const test::Step& prepare = [](HWND) {})
+    const driver::Step& prepare = [](HWND) {})
 {
-    const test::Step wait = [](HWND) {};
-    test::runModal(open, {prepare, wait, wait, wait, wait, [&](HWND dialog) {
-                              saveWindow(dialog, name);
-                              PostMessageW(dialog, WM_CLOSE, 0, 0);
-                          }});
+    const driver::Step wait = [](HWND) {};
+    driver::runModal(open, {prepare, wait, wait, wait, wait, [&](HWND dialog) {
+                                saveWindow(dialog, name);
+                                PostMessageW(dialog, WM_CLOSE, 0, 0);
+                            }});
 }
 
 int pointsOf(const Hand& shown, int& fanRows, bool& hasKong)
@@ -174,14 +175,15 @@ void whyScenes(MainWindow& window, WindowDriver& driver)
     addSets(driver, IDC_ADD_CONCEALED_TILE, {1, 1, 4, 4, 5, 6, 6, 20, 20, 21, 21, 22, 22});
     driver.clickPalette(5);
     driver.click(IDC_DISCARD);
-    const test::Step wait = [](HWND) {};
-    test::runModal([&] { driver.click(IDC_CHECK); },
-                   {[](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, IDM_WHY_THIS_SCORE, 0); },
-                    wait, wait, wait, wait,
-                    [](HWND dialog) {
-                        saveWindow(FindWindowW(text::ExplanationClass, nullptr), "explanation");
-                        PostMessageW(dialog, WM_CLOSE, 0, 0);
-                    }});
+    const fanwright::driver::Step wait = [](HWND) {};
+    fanwright::driver::runModal(
+        [&] { driver.click(IDC_CHECK); },
+        {[](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, IDM_WHY_THIS_SCORE, 0); }, wait,
+         wait, wait, wait,
+         [](HWND dialog) {
+             saveWindow(FindWindowW(text::ExplanationClass, nullptr), "explanation");
+             PostMessageW(dialog, WM_CLOSE, 0, 0);
+         }});
 
     showFanReference(window.handle(), PureShiftedPungs);
     settle(driver);
@@ -193,7 +195,7 @@ void whyScenes(MainWindow& window, WindowDriver& driver)
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    test::startLikeTheProgram();
+    driver::startLikeTheProgram();
     seedRandom(20240611u);  // the same hands in every picture run
     app().logFile = openHandLog();
 
