@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders every picture under docs/ from the program's own windows: the Windows tree's
 # screenshot_scenes.exe drives the real main window inside a Wine desktop on a private Xvfb (both
-# modes, the result window, the save dialog, the settings sheet, the About dialog) and saves each
-# state; ImageMagick turns them into PNG.
+# modes, the result window, the save dialog, the settings sheet, the About dialog, the explanation
+# window and the fan reference) and saves each state; ImageMagick turns them into PNG.
 #
 #   scripts/screenshots.sh [OUTPUT_DIR]     default: docs/
 set -euo pipefail
@@ -11,7 +11,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 out_dir="$(realpath -m "${1:-$FANWRIGHT_ROOT/docs}")"
 desktop="fw,1024x768"
 scenes=(test-mode result-right-answer result-wrong-answer settings-sheet save-hand-dialog
-        edit-mode edit-complete result-kong about-dialog)
+        edit-mode edit-complete result-kong about-dialog explanation fan-reference)
 
 main() {
     cd "$FANWRIGHT_ROOT"

@@ -10,6 +10,12 @@ INT_PTR Dialog::runModal(HINSTANCE instance, int id, HWND owner)
                            reinterpret_cast<LPARAM>(this));
 }
 
+HWND Dialog::createModeless(HINSTANCE instance, int id, HWND owner)
+{
+    return CreateDialogParamW(instance, MAKEINTRESOURCEW(id), owner, procedure,
+                              reinterpret_cast<LPARAM>(this));
+}
+
 INT_PTR Dialog::onCommand(int, int, HWND)
 {
     return FALSE;
@@ -46,6 +52,11 @@ INT_PTR Dialog::dispatch(Dialog* self, HWND window, UINT message, WPARAM wParam,
         return self->onInit();
     case WM_COMMAND:
         return self->onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NCDESTROY: {  // the object may outlive its window, as a modeless one does
+        const INT_PTR result = self->onMessage(message, wParam, lParam);
+        self->window_ = nullptr;
+        return result;
+    }
     default:
         return self->onMessage(message, wParam, lParam);
     }

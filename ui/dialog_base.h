@@ -12,13 +12,16 @@ public:
 
     // Runs the dialog of template `id` modally over `owner` (may be null); returns its result.
     INT_PTR runModal(HINSTANCE instance, int id, HWND owner);
+    // Creates it modeless, owned by `owner`; the message loop must give it its dialog keys.
+    HWND createModeless(HINSTANCE instance, int id, HWND owner);
+    // The dialog's window while it exists, else nullptr.
+    HWND window() const { return window_; }
 
     // The procedure to give a property page (PROPSHEETPAGE::pfnDlgProc); lParam of
     // WM_INITDIALOG is then the PROPSHEETPAGE, whose lParam must be the Dialog.
     static INT_PTR CALLBACK pageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    HWND window() const { return window_; }
     HWND item(int id) const { return GetDlgItem(window_, id); }
 
     // Handlers: return TRUE when the message was handled (for WM_INITDIALOG: TRUE lets the

@@ -3,6 +3,7 @@
 #include "generator/random.h"
 #include "generator/settings_registry.h"
 #include "ui/app.h"
+#include "ui/fan_reference.h"
 #include "ui/main_window.h"
 #include "ui/result_window.h"
 
@@ -29,12 +30,12 @@ int showCommand(int requested)
 }
 
 // IsDialogMessage turns Enter into IDOK and lets Tab, the arrow keys and mnemonics move the
-// focus, as in a dialog.
+// focus, as in a dialog: first for the main window, then for the fan reference.
 void runMessageLoop(HWND window)
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageW(window, &message))
+        if (handleDialogKeys(window, message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

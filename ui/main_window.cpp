@@ -3,6 +3,7 @@
 #include "ui/about_dialog.h"
 #include "ui/app.h"
 #include "ui/controls.h"
+#include "ui/fan_reference.h"
 #include "ui/layout.h"
 #include "ui/resource_ids.h"
 #include "ui/result_window.h"
@@ -48,6 +49,14 @@ void registerClass()
     RegisterClassW(&windowClass);  // fails harmlessly when already registered
 }
 
+// "Fan reference..." with F1 shown as its key, under the system menu's own items.
+void addMenuItem(HWND window)
+{
+    HMENU menu = GetSystemMenu(window, FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_FAN_REFERENCE, text::FanReferenceItem);
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : trainer_(*this, app().settings) {}
@@ -72,6 +81,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: return onCommand(wParam);
     case WM_MOUSEMOVE: return onMouseMove(lParam);
     case WM_LBUTTONDOWN: return onLButtonDown(lParam);
+    case WM_HELP: return onHelp(*reinterpret_cast<HELPINFO*>(lParam));
+    case WM_SYSCOMMAND: return onSysCommand(wParam, lParam);
     default: return defaultHandling(message, wParam, lParam);
     }
 }
@@ -82,6 +93,7 @@ LRESULT MainWindow::onCreate()
     createControls(handle(), images_);
     statusBar_ = createStatusBar(handle());
     createTooltips(handle());
+    addMenuItem(handle());
     trainer_.start();
     return 0;
 }
@@ -124,6 +136,24 @@ LRESULT MainWindow::onLButtonDown(LPARAM lParam)
 {
     trainer_.onLeftButtonDown(static_cast<short>(LOWORD(lParam)),
                               static_cast<short>(HIWORD(lParam)));
+    return 0;
+}
+
+// F1 pressed in this window or in the fan reference, whose help comes up to its owner. Help
+// from the modal dialogs, which also come up here, opens nothing.
+LRESULT MainWindow::onHelp(const HELPINFO& help)
+{
+    HWND from = GetAncestor(static_cast<HWND>(help.hItemHandle), GA_ROOT);
+    if (from == handle() || (from != nullptr && from == fanReferenceWindow()))
+        showFanReference(handle());
+    return TRUE;
+}
+
+LRESULT MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam)
+{
+    if ((wParam & 0xFFF0) != IDM_FAN_REFERENCE)
+        return defaultHandling(WM_SYSCOMMAND, wParam, lParam);
+    showFanReference(handle());
     return 0;
 }
 
@@ -225,7 +255,7 @@ void MainWindow::showEditControls(bool show)
 
 void MainWindow::showResult(int answer, int total, const ScoreResult& result)
 {
-    ui::showResult(app().instance, handle(), answer, total, result);
+    ui::showResult(app().instance, handle(), answer, total, result, trainer_.hand());
 }
 
 void MainWindow::openSaveHandDialog()

@@ -55,6 +55,8 @@ private:
     LRESULT onCommand(WPARAM wParam);
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLButtonDown(LPARAM lParam);
+    LRESULT onHelp(const HELPINFO& help);
+    LRESULT onSysCommand(WPARAM wParam, LPARAM lParam);
 
     HWND item(int id) const { return GetDlgItem(handle(), id); }
     // Moves the status bar `delta` pixels down (up when negative); shows or hides the

@@ -3,6 +3,7 @@
 //   1          string: the program's name
 //   100-299    bitmaps, icons, cursors and dialog templates
 //   1000-1099  controls; each dialog numbers its own, so a number may recur between windows
+//   2000-2099  system menu items, multiples of 16 (the system keeps the low four bits)
 #pragma once
 
 // --- Strings -------------------------------------------------------------------------------
@@ -39,6 +40,11 @@
 #define IDD_SETTINGS_PAGE 221    // property page "Random hand"
 #define IDD_SAVE_HAND 222        // "Save hand to log-file"
 #define IDD_ABOUT 216            // "About Fanwright"
+#define IDD_FAN_REFERENCE 223    // the fan reference: empty, filled in code
+
+// --- System menu items ---------------------------------------------------------------------
+#define IDM_WHY_THIS_SCORE 2000  // the result window's: opens the explanation
+#define IDM_FAN_REFERENCE 2016   // the main window's: opens the fan reference
 
 // --- Main window controls ------------------------------------------------------------------
 #define IDC_WALL 1001
@@ -98,3 +104,14 @@
 #define IDC_ABOUT_BANNER 1046
 #define IDC_ABOUT_MAIL 1039
 #define IDC_ABOUT_WEB 1040
+
+// --- The fan reference (created in code) ---------------------------------------------------
+#define IDC_REFERENCE_LIST 1001     // the 81 fans: No, Name, Points
+#define IDC_REFERENCE_NAME 1002
+#define IDC_REFERENCE_POINTS 1003
+#define IDC_REFERENCE_RULE 1004
+#define IDC_REFERENCE_EXAMPLE 1005  // "Example:"; the pictures are painted under it
+#define IDC_REFERENCE_WON 1006
+#define IDC_REFERENCE_SCORES 1007
+#define IDC_REFERENCE_NEVER_LABEL 1008
+#define IDC_REFERENCE_NEVER 1009    // the fans never counted beside it

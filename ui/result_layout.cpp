@@ -3,6 +3,7 @@
 #include "fans/fan_table.h"
 #include "ui/resource_ids.h"
 #include "ui/texts.h"
+#include "ui/wide_text.h"
 
 #include <cwchar>
 #include <initializer_list>
@@ -13,16 +14,15 @@ namespace {
 
 constexpr int ClientWidth = 440;
 constexpr int BaseClientHeight = 282;  // the window without fan rows
-constexpr int Left = 20;
-constexpr int LineWidth = 400;
-constexpr int LineHeight = 16;
+constexpr int Left = ResultLeft;
+constexpr int LineWidth = ResultLineWidth;
+constexpr int LineHeight = ResultRowHeight;
 constexpr int TileWidth = 20;
 constexpr int TileHeight = 25;
 constexpr int SetGap = 10;
-constexpr int ReadingTilesY = 131;
-constexpr int ReadingLabelsY = 156;
-constexpr int FirstFanRowY = 214;
+constexpr int LabelBelowTiles = 25;
 constexpr int NameX = 70;
+constexpr int NameWidth = 250;  // a link reaches the quantity column, no further
 constexpr int QuantityX = 320;
 constexpr int PointsX = 370;
 
@@ -33,11 +33,11 @@ std::wstring formatted(const wchar_t* pattern, int first, int second = 0)
     return buffer;
 }
 
-std::wstring widened(std::string_view text) { return std::wstring(text.begin(), text.end()); }
-
 class Items {
 public:
-    explicit Items(std::vector<ResultItem>& items) : items_(items) {}
+    explicit Items(std::vector<ResultItem>& items, int tilesY = 0) : items_(items), tilesY_(tilesY)
+    {
+    }
 
     void text(int x, int y, std::wstring text, FontRole font = FontRole::Normal)
     {
@@ -46,12 +46,14 @@ public:
     }
     void label(int x, int width, const wchar_t* text)
     {
-        items_.push_back({ResultItemKind::CentredText, x, ReadingLabelsY, width, LineHeight, text});
+        items_.push_back(
+            {ResultItemKind::CentredText, x, tilesY_ + LabelBelowTiles, width, LineHeight, text});
     }
     void tile(int x, int y, TileId t)
     {
         items_.push_back({ResultItemKind::Tile, x, y, TileWidth, TileHeight, {}, {}, t});
     }
+    void readingTile(int x, TileId t) { tile(x, tilesY_, t); }
     // An etched line and the bold label just under it.
     void section(int y, const wchar_t* label)
     {
@@ -62,15 +64,16 @@ public:
 
 private:
     std::vector<ResultItem>& items_;
+    int tilesY_;
 };
 
-// One set of the reading: its label over its tiles, then a gap. Returns the next set's x.
+// One set of the reading: its label under its tiles, then a gap. Returns the next set's x.
 int addSet(Items& items, int x, const wchar_t* label, int labelWidth,
            std::initializer_list<TileId> tiles)
 {
     items.label(x, labelWidth, label);
     for (TileId t : tiles) {
-        items.tile(x, ReadingTilesY, t);
+        items.readingTile(x, t);
         x += TileWidth;
     }
     return x + SetGap;
@@ -95,52 +98,6 @@ const wchar_t* specialName(SetKind kind)
     }
 }
 
-void addReading(Items& items, const ScoreResult& result)
-{
-    int x = Left;
-    switch (result.setCount) {
-    case 4:
-        for (int i = 0; i < 4; ++i)
-            x = addRegularSet(items, x, result.setKinds[i], result.setTiles[i]);
-        addSet(items, x, text::ResultPair, 40, {result.pairTile, result.pairTile});
-        break;
-    case 7:
-        for (int i = 0; i < 7; ++i)
-            x = addSet(items, x, text::ResultPair, 40, {result.setTiles[i], result.setTiles[i]});
-        break;
-    case 1: items.label(Left, 280, specialName(result.setKinds[0])); break;
-    default:  // no reading: nothing to show
-        break;
-    }
-}
-
-// The fan rows and the total row; returns the total row's y.
-int addFans(Items& items, int total, const ScoreResult& result)
-{
-    items.text(Left, 198, text::ResultNumberHeading, FontRole::Link);
-    items.text(NameX, 198, text::ResultNameHeading, FontRole::Link);
-    items.text(QuantityX, 198, text::ResultQuantityHeading, FontRole::Link);
-    items.text(PointsX, 198, text::ResultPointsHeading, FontRole::Link);
-    int y = FirstFanRowY;
-    int countSum = 0;
-    for (int id = 1; id <= FanCount; ++id) {
-        const int count = result.fanCounts[id - 1];
-        if (count <= 0)
-            continue;
-        items.text(Left, y, formatted(L"%d", id));
-        items.text(NameX, y, widened(fanName(id)));
-        items.text(QuantityX, y, formatted(L"%d", count));
-        items.text(PointsX, y, formatted(L"%d", count * fanPoints(id)));
-        countSum += count;
-        y += LineHeight;
-    }
-    // The total shown is the one the scorer returned, not a sum of the rows.
-    items.text(Left, y, text::ResultTotal, FontRole::Bold);
-    items.text(QuantityX, y, formatted(L"%d", countSum), FontRole::Bold);
-    items.text(PointsX, y, formatted(L"%d", total), FontRole::Bold);
-    return y;
-}
-
 struct Verdict {
     const wchar_t* title;
     int icon;
@@ -161,6 +118,57 @@ Verdict verdictOf(int answer, int total)
 
 }  // namespace
 
+void addReadingItems(std::vector<ResultItem>& into, int tilesY, const ReadingSets& reading)
+{
+    Items items(into, tilesY);
+    int x = Left;
+    switch (reading.setCount) {
+    case 4:
+        for (int i = 0; i < 4; ++i)
+            x = addRegularSet(items, x, reading.kinds[i], reading.tiles[i]);
+        addSet(items, x, text::ResultPair, 40, {reading.pairTile, reading.pairTile});
+        break;
+    case 7:
+        for (int i = 0; i < 7; ++i)
+            x = addSet(items, x, text::ResultPair, 40, {reading.tiles[i], reading.tiles[i]});
+        break;
+    case 1: items.label(Left, 280, specialName(reading.kinds[0])); break;
+    default:  // no reading: nothing to show
+        break;
+    }
+}
+
+int addFanTable(std::vector<ResultItem>& into, int headingY, int total,
+                const std::int32_t* fanCounts, ResultItemKind nameKind)
+{
+    Items items(into);
+    items.text(Left, headingY, text::ResultNumberHeading, FontRole::Link);
+    items.text(NameX, headingY, text::ResultNameHeading, FontRole::Link);
+    items.text(QuantityX, headingY, text::ResultQuantityHeading, FontRole::Link);
+    items.text(PointsX, headingY, text::ResultPointsHeading, FontRole::Link);
+    int y = headingY + LineHeight;
+    int countSum = 0;
+    for (int id = 1; id <= FanCount; ++id) {
+        const int count = fanCounts[id - 1];
+        if (count <= 0)
+            continue;
+        items.text(Left, y, formatted(L"%d", id));
+        if (nameKind == ResultItemKind::FanLink)
+            items.add({nameKind, NameX, y, NameWidth, LineHeight, widened(fanName(id)), {}, id});
+        else
+            items.text(NameX, y, widened(fanName(id)));
+        items.text(QuantityX, y, formatted(L"%d", count));
+        items.text(PointsX, y, formatted(L"%d", count * fanPoints(id)));
+        countSum += count;
+        y += LineHeight;
+    }
+    // The total shown is the one the scorer returned, not a sum of the rows.
+    items.text(Left, y, text::ResultTotal, FontRole::Bold);
+    items.text(QuantityX, y, formatted(L"%d", countSum), FontRole::Bold);
+    items.text(PointsX, y, formatted(L"%d", total), FontRole::Bold);
+    return y;
+}
+
 ResultLayout layoutResult(int answer, int total, const ScoreResult& result)
 {
     ResultLayout layout;
@@ -176,15 +184,17 @@ ResultLayout layoutResult(int answer, int total, const ScoreResult& result)
         items.tile(Left + TileWidth * i, 80, result.waits[i]);
 
     items.section(111, text::ResultStructure);
-    addReading(items, result);
+    addReadingItems(layout.items, 131,
+                    {result.setCount, result.setKinds, result.setTiles, result.pairTile});
 
     items.section(178, text::ResultFans);
-    const int totalRowY = addFans(items, total, result);
+    const int totalRowY =
+        addFanTable(layout.items, 198, total, result.fanCounts, ResultItemKind::Text);
     items.add({ResultItemKind::Separator, Left, totalRowY + 16, LineWidth, 2});
     items.add({ResultItemKind::OkButton, 350, totalRowY + 32, 70, 20, text::ResultOk});
 
     layout.clientWidth = ClientWidth;
-    layout.clientHeight = BaseClientHeight + (totalRowY - FirstFanRowY);
+    layout.clientHeight = BaseClientHeight + (totalRowY - ResultFirstFanRowY);
     return layout;
 }
 

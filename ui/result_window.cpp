@@ -1,9 +1,20 @@
 #include "ui/result_window.h"
 
+#include "explain/explanation.h"
+#include "tools/cli/explain_report.h"
 #include "ui/app.h"
 #include "ui/dialog_base.h"
+#include "ui/explanation_window.h"
+#include "ui/item_painter.h"
 #include "ui/resource_ids.h"
 #include "ui/result_layout.h"
+#include "ui/result_tips.h"
+#include "ui/texts.h"
+#include "ui/wide_text.h"
+
+#include <commctrl.h>
+
+#include <memory>
 
 namespace fanwright::ui {
 namespace {
@@ -11,22 +22,57 @@ namespace {
 constexpr int StaticId = -1;  // statics are never looked up by id
 constexpr WPARAM EscapeCharacter = 27;
 
+constexpr int TipWidth = 360;
+constexpr int TipShownFor = 30000;  // ms: a tip of several lines takes a while to read
+
 HBITMAP smallTiles[IDB_SMALL_TILE_LAST - IDB_SMALL_TILE_FIRST + 1];
 
-HFONT fontFor(FontRole role)
+// The row tips, each a rectangle of the dialog; the tooltip control belongs to the dialog.
+void addRowTips(HWND dialog, const std::vector<RowTip>& rowTips)
 {
-    switch (role) {
-    case FontRole::Points: return app().pointsFont;
-    case FontRole::Bold: return app().boldFont;
-    case FontRole::Link: return app().linkFont;
-    default: return app().normalFont;
+    HWND tips = CreateWindowExW(
+        0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, app().instance, nullptr);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, TipWidth);
+    SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, TipShownFor);
+    for (std::size_t i = 0; i < rowTips.size(); ++i) {
+        const RowTip& tip = rowTips[i];
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof(info);
+        info.uFlags = TTF_SUBCLASS;
+        info.hwnd = dialog;
+        info.uId = i + 1;
+        info.rect = {tip.box.left, tip.box.top, tip.box.right, tip.box.bottom};
+        info.lpszText = const_cast<wchar_t*>(tip.text.c_str());
+        SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
+}
+
+// The hand's explanation, and what `fanwright-cli explain` prints of it.
+struct Why {
+    Explanation explanation;
+    std::wstring text;
+};
+
+std::unique_ptr<Why> explain(const Hand& hand)
+{
+    auto why = std::make_unique<Why>();
+    why->explanation = explainHand(hand);
+    Hand coded = hand;
+    why->text = widened(cli::explanationText(coded.toLogText(), why->explanation));
+    return why;
 }
 
 class ResultWindow : public Dialog {
 public:
-    ResultWindow(HINSTANCE instance, int answer, int total, const ScoreResult& result)
-        : instance_(instance), answer_(answer), total_(total), result_(result)
+    ResultWindow(HINSTANCE instance, int answer, int total, const ScoreResult& result,
+                 const Hand& hand)
+        : instance_(instance),
+          answer_(answer),
+          total_(total),
+          result_(result),
+          why_(explain(hand)),
+          explanationWindow_(why_->explanation, why_->text)
     {
     }
     ~ResultWindow() override
@@ -45,12 +91,16 @@ protected:
 private:
     void place(int clientWidth, int clientHeight);
     void create(const ResultItem& item);
+    void addMenuItem();
     void close() { PostMessageW(window(), WM_CLOSE, 0, 0); }
+    void showExplanation() { explanationWindow_.show(window()); }
 
     HINSTANCE instance_;
     int answer_;
     int total_;
     const ScoreResult& result_;
+    std::unique_ptr<Why> why_;
+    ExplanationWindow explanationWindow_;
     HICON icon_ = nullptr;  // loaded at its shown size, so ours to destroy
 };
 
@@ -61,7 +111,17 @@ INT_PTR ResultWindow::onInit()
     place(layout.clientWidth, layout.clientHeight);
     for (const ResultItem& item : layout.items)
         create(item);
+    addRowTips(window(), resultRowTips(result_, why_->explanation));
+    addMenuItem();
     return TRUE;  // the focus goes to OK, the only control that takes it
+}
+
+// "Why this score?" with F1 shown as its key, under the system menu's own items.
+void ResultWindow::addMenuItem()
+{
+    HMENU menu = GetSystemMenu(window(), FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_WHY_THIS_SCORE, text::WhyThisScoreItem);
 }
 
 // The outer size is the client size plus a dialog frame on each side and the caption; the
@@ -84,7 +144,8 @@ void ResultWindow::create(const ResultItem& item)
     DWORD style = WS_CHILD | WS_VISIBLE;
     INT_PTR id = StaticId;
     switch (item.kind) {
-    case ResultItemKind::Text: style |= SS_LEFT | SS_NOPREFIX; break;
+    case ResultItemKind::Text:
+    case ResultItemKind::FanLink: style |= SS_LEFT | SS_NOPREFIX; break;
     case ResultItemKind::CentredText: style |= SS_CENTER | SS_NOPREFIX; break;
     // Pictures keep the size given here whatever the size of the image.
     case ResultItemKind::Icon: style |= SS_ICON | SS_REALSIZECONTROL; break;
@@ -133,6 +194,14 @@ INT_PTR ResultWindow::onMessage(UINT message, WPARAM wParam, LPARAM)
         close();
         return TRUE;
     case WM_CLOSE: EndDialog(window(), IDOK); return TRUE;
+    // F1 reaches the dialog as WM_HELP, from the focused OK button.
+    case WM_HELP:
+    case WM_LBUTTONDBLCLK: showExplanation(); return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != IDM_WHY_THIS_SCORE)
+            return FALSE;
+        showExplanation();
+        return TRUE;
     default: return FALSE;
     }
 }
@@ -147,6 +216,8 @@ void loadSmallTileBitmaps()
                                                         IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
 }
 
+HBITMAP smallTileBitmap(int tile) { return smallTiles[tile]; }
+
 void freeSmallTileBitmaps()
 {
     for (HBITMAP& bitmap : smallTiles) {
@@ -155,9 +226,10 @@ void freeSmallTileBitmaps()
     }
 }
 
-void showResult(HINSTANCE instance, HWND parent, int answer, int total, const ScoreResult& result)
+void showResult(HINSTANCE instance, HWND parent, int answer, int total, const ScoreResult& result,
+                const Hand& hand)
 {
-    ResultWindow dialog(instance, answer, total, result);
+    ResultWindow dialog(instance, answer, total, result, hand);
     dialog.runModal(instance, IDD_RESULT, parent);
 }
 

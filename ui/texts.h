@@ -88,6 +88,54 @@ inline constexpr const wchar_t* ResultLesserHonors = L"Lesser Honors and Knitted
 inline constexpr const wchar_t* ResultGreaterHonors = L"Greater Honors and Knitted Tiles";
 inline constexpr const wchar_t* ResultOk = L"OK";
 
+// Added to the result window: its system menu item (F1 shown as the shortcut) and the ends of
+// its row tips.
+inline constexpr const wchar_t* WhyThisScoreItem = L"Why this score?\tF1";
+inline constexpr const wchar_t* TipNotCountedBeside = L"Not counted beside it: ";
+inline constexpr const wchar_t* TipNotCounted = L"Not counted:";
+inline constexpr const wchar_t* TipAllCounted = L"Every fan whose rule holds is counted.";
+inline constexpr const wchar_t* TipNoReading = L"This hand cannot be read into sets.";
+inline constexpr const wchar_t* TipWhyThisScore = L"F1 or double-click: why this score";
+
+// --- Explanation window --------------------------------------------------------------------
+inline constexpr const wchar_t* ExplanationClass = L"FanwrightExplanation";
+inline constexpr const wchar_t* ExplanationTitle = L"Why this score";
+inline constexpr const wchar_t* ExplanationHint =
+    L"Click a fan's name to read its rule; Ctrl+C copies this explanation as text.";
+inline constexpr const wchar_t* ExplanationHand = L"Hand:";
+inline constexpr const wchar_t* ExplanationReading = L"Reading %d of %d";
+inline constexpr const wchar_t* ExplanationKept = L" (kept)";
+inline constexpr const wchar_t* ExplanationNotCounted = L"Not counted:";
+inline constexpr const wchar_t* ExplanationNoReading =
+    L"No reading: the tiles make neither four sets and a pair nor a special hand.";
+
+// How a hand was won, and its winds; the hand's declared sets by kind.
+inline constexpr const wchar_t* WonOn = L"Won on ";
+inline constexpr const wchar_t* WonFromWall = L", drawn from the wall";
+inline constexpr const wchar_t* WonOnDiscard = L", a discard";
+inline constexpr const wchar_t* WonSituations[] = {L"last tile in game", L"last tile of its kind",
+                                                   L"replacement tile", L"robbing the kong"};
+inline constexpr const wchar_t* WindNames[] = {L"East", L"South", L"West", L"North"};
+inline constexpr const wchar_t* PrevalentWind = L"Prevalent wind ";
+inline constexpr const wchar_t* SeatWind = L", seat wind ";
+inline constexpr const wchar_t* HandChow = L"Chow";
+inline constexpr const wchar_t* HandPung = L"Pung";
+inline constexpr const wchar_t* HandMeldedKong = L"Melded Kong";
+inline constexpr const wchar_t* HandConcealedKong = L"Concealed Kong";
+
+// --- Fan reference -------------------------------------------------------------------------
+inline constexpr const wchar_t* FanReferenceItem = L"Fan reference\u2026\tF1";  // main window
+inline constexpr const wchar_t* ReferenceNumberColumn = L"No";
+inline constexpr const wchar_t* ReferenceNameColumn = L"Name";
+inline constexpr const wchar_t* ReferencePointsColumn = L"Points";
+inline constexpr const wchar_t* ReferenceFanPoints = L"Fan %d of 81, %d point%ls";
+inline constexpr const wchar_t* ReferenceExample = L"Example:";
+inline constexpr const wchar_t* ReferenceScores = L"This example scores %d: ";
+inline constexpr const wchar_t* ReferenceNoExample =
+    L"No example: the hands here hold no flowers, so no hand scores this fan.";
+inline constexpr const wchar_t* ReferenceNeverBeside = L"Never counted beside:";
+inline constexpr const wchar_t* ReferenceNeverBesideNone = L"Never counted beside: no fan.";
+
 // --- Settings sheet ------------------------------------------------------------------------
 // The page's labels are in its template (resources/dialogs.rc); these are filled in by code.
 

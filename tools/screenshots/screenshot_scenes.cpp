@@ -1,14 +1,17 @@
 // Drives the real program's windows into the states pictured in docs/ and saves each window as
-// a BMP file in the current directory: the main window in both modes, the result window, and the
-// three dialogs its buttons open. scripts/screenshots.sh runs it in a Wine desktop.
+// a BMP file in the current directory: the main window in both modes, the result window, the
+// three dialogs its buttons open, the explanation window and the fan reference.
+// scripts/screenshots.sh runs it in a Wine desktop.
 #include "generator/hand_log_file.h"
 #include "generator/random.h"
 #include "scoring/scoring.h"
 #include "ui/app.h"
 #include "ui/driver/window_driver.h"
+#include "ui/fan_reference.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/result_window.h"
+#include "ui/texts.h"
 
 #include <windows.h>
 
@@ -163,6 +166,31 @@ void editModeScenes(MainWindow& window, WindowDriver& driver)
         "about-dialog");
 }
 
+// Why a hand scores what it does: a hand read two ways, each with a fan excluded, explained from
+// its result window's system menu; then the fan reference at a fan whose example has declared
+// sets.
+void whyScenes(MainWindow& window, WindowDriver& driver)
+{
+    driver.click(IDC_CLEAR);
+    addSets(driver, IDC_ADD_CONCEALED_TILE, {1, 1, 4, 4, 5, 6, 6, 20, 20, 21, 21, 22, 22});
+    driver.clickPalette(5);
+    driver.click(IDC_DISCARD);
+    const fanwright::driver::Step wait = [](HWND) {};
+    fanwright::driver::runModal(
+        [&] { driver.click(IDC_CHECK); },
+        {[](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, IDM_WHY_THIS_SCORE, 0); }, wait,
+         wait, wait, wait,
+         [](HWND dialog) {
+             saveWindow(FindWindowW(text::ExplanationClass, nullptr), "explanation");
+             PostMessageW(dialog, WM_CLOSE, 0, 0);
+         }});
+
+    showFanReference(window.handle(), PureShiftedPungs);
+    settle(driver);
+    saveWindow(fanReferenceWindow(), "fan-reference");
+    DestroyWindow(fanReferenceWindow());
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
@@ -180,6 +208,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 
     testModeScenes(mainWindow, driver);
     editModeScenes(mainWindow, driver);
+    whyScenes(mainWindow, driver);
 
     DestroyWindow(window);
     driver.pump();

@@ -1,6 +1,7 @@
 #include "ui/driver/window_driver.h"
 
 #include "ui/app.h"
+#include "ui/fan_reference.h"
 #include "ui/result_window.h"
 
 #include <commctrl.h>
@@ -98,7 +99,7 @@ void WindowDriver::pump()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT || IsDialogMessageW(main_, &message))
+        if (message.message == WM_QUIT || ui::handleDialogKeys(main_, message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -129,7 +130,7 @@ void WindowDriver::type(const std::wstring& characters, int id)
 void WindowDriver::deliver(UINT message, WPARAM wParam, LPARAM lParam)
 {
     MSG m{GetFocus(), message, wParam, lParam, 0, {}};
-    if (!IsDialogMessageW(main_, &m))
+    if (!ui::handleDialogKeys(main_, m))
         DispatchMessageW(&m);
     pump();
 }

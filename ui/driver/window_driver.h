@@ -1,6 +1,7 @@
 // Drives the program's real windows in this process as a person would: clicks, typing and keys
-// through the dialog keyboard handling on the main window, and modal windows from a thread timer
-// inside their own message loop. Used by the Wine tests and the screenshot tool, not the program.
+// through the dialog keyboard handling of the main window and the fan reference, as the
+// program's loop does, and modal windows from a thread timer inside their own message loop. Used
+// by the Wine tests and the screenshot tool, not the program.
 #pragma once
 
 #include "hand/tiles.h"
