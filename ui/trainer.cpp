@@ -100,12 +100,33 @@ void Trainer::paint(TileCanvas& canvas, const Rect& update)
         paintPalette(canvas, update, hand_, selectedAddMode());
 }
 
-void Trainer::nextHand()
+void Trainer::loadHand(const Hand& hand)
 {
-    dealHand(hand_, settings_);
+    hand_ = hand;
+    showNewHand();
+    if (editMode_)
+        view_.setEnabled(IDC_CHECK, readyToCalculate());
+    invalidateHand(true);
+}
+
+// The situation controls from the hand; refreshed as after a concealed tile, which for a
+// complete hand unchecks the add modes and opens the situation controls it allows.
+void Trainer::showNewHand()
+{
     hitTable_.dirty = true;
     showHandSituation();
     refreshEditControls(false, AddMode::ConcealedTile);
+}
+
+bool Trainer::readyToCalculate() const
+{
+    return hand_.isComplete() && winSourceChosen() && (!hand_.needsWinds() || windsChosen());
+}
+
+void Trainer::nextHand()
+{
+    dealHand(hand_, settings_);
+    showNewHand();
     view_.setCaption(IDC_NEXT, text::NextButton);
     view_.setCaption(IDC_CHECK, text::CheckButton);
     enablePointsField(true);
@@ -116,13 +137,21 @@ void Trainer::nextHand()
     view_.setStatus(HelpPart, text::StatusEnterPoints);
 }
 
+// A disabled but checked box counts.
+Hand Trainer::handAsShown() const
+{
+    Hand shown = hand_;
+    shown.setFlags(view_.isChecked(IDC_LAST_TILE_IN_GAME), view_.isChecked(IDC_LAST_TILE_OF_KIND),
+                   view_.isChecked(IDC_REPLACEMENT_TILE), view_.isChecked(IDC_ROBBING_THE_KONG));
+    shown.setWinds(shownPrevalentWind_, shownSeatWind_);
+    shown.setWinSource(readWinSource());
+    return shown;
+}
+
 void Trainer::checkOrCalculate()
 {
-    // 1. The situation as the controls show it; a disabled but checked box counts.
-    hand_.setFlags(view_.isChecked(IDC_LAST_TILE_IN_GAME), view_.isChecked(IDC_LAST_TILE_OF_KIND),
-                   view_.isChecked(IDC_REPLACEMENT_TILE), view_.isChecked(IDC_ROBBING_THE_KONG));
-    hand_.setWinds(shownPrevalentWind_, shownSeatWind_);
-    hand_.setWinSource(readWinSource());
+    // 1. The situation as the controls show it.
+    hand_ = handAsShown();
     ScoreResult result;
     const int total = scoreHand(hand_, result);
     // 2. Only an enabled points field holds an answer; an empty one answers 0.
@@ -167,8 +196,7 @@ void Trainer::switchToEditMode()
     emptyPointsField();
     enablePointsField(false);
     view_.setCaption(IDC_CHECK, text::CalculateButton);
-    view_.setEnabled(IDC_CHECK, hand_.isComplete() && winSourceChosen() &&
-                                    (!hand_.needsWinds() || windsChosen()));
+    view_.setEnabled(IDC_CHECK, readyToCalculate());
     view_.setStatus(HelpPart, text::StatusConstructHand);
     view_.setFocus(IDC_CLEAR);
     editMode_ = true;

@@ -27,8 +27,13 @@ public:
     void onLeftButtonDown(int x, int y);
     // WM_PAINT: the hand, and in edit mode the palette, where they meet `update`.
     void paint(TileCanvas& canvas, const Rect& update);
+    // Puts `hand` on screen as a dealt hand is put there; in edit mode "&Calculate" then
+    // follows the rule of the switch to edit mode. For faces that open a given hand.
+    void loadHand(const Hand& hand);
 
     const Hand& hand() const { return hand_; }
+    // The hand with the situation the controls show, as a check or calculation scores it.
+    Hand handAsShown() const;
     Hand& hand() { return hand_; }  // for the save dialog and tests
     TrainerState state() const;
     bool editMode() const { return editMode_; }
@@ -54,6 +59,8 @@ private:
 
     // The main flows (trainer.cpp).
     void nextHand();
+    void showNewHand();
+    bool readyToCalculate() const;
     void checkOrCalculate();
     void clearHand();
     void switchToEditMode();

@@ -100,6 +100,138 @@ export interface GenerateError {
     error: string;
 }
 
+/** A declared set as the main window draws it: three pictures and a kong's raised fourth. */
+export interface DrawnSet {
+    kind: 'chow' | 'pung' | 'meldedKong' | 'concealedKong';
+    /** The set's tile as the hand keeps it (a chow by its middle tile). */
+    tile: Tile;
+    /** The three pictures, left to right; 0 is a face-down tile (a concealed kong's outer two). */
+    tiles: [Tile, Tile, Tile];
+    /** A kong's fourth tile, raised over the middle one; 0 for a chow or a pung. */
+    raised: Tile;
+}
+
+/** A hand as drawn: declared sets, the concealed tiles in order, the winning tile (0 none). */
+export interface DrawnHand {
+    sets: DrawnSet[];
+    concealed: Tile[];
+    winning: Tile;
+}
+
+/** hand(code): the hand and its situation. */
+export interface HandDrawing extends DrawnHand {
+    code: string;
+    /** Last tile in game, last tile of its kind, replacement tile, robbing the kong. */
+    flags: [boolean, boolean, boolean, boolean];
+    prevalent: Tile;
+    seat: Tile;
+    /** 0 not chosen, 1 drawn from the wall, 2 a discard. */
+    source: number;
+}
+
+export type ControlName =
+    | 'next' | 'check' | 'mode' | 'clear' | 'save' | 'settings' | 'about' | 'points'
+    | 'wall' | 'discard' | 'lastTileInGame' | 'lastTileOfKind' | 'replacementTile'
+    | 'robbingTheKong' | 'chow' | 'pung' | 'meldedKong' | 'concealedKong' | 'concealedTile'
+    | 'winningTile' | 'prevalentPrevious' | 'prevalentNext' | 'seatPrevious' | 'seatNext';
+
+export interface ControlState {
+    enabled: boolean;
+    checked: boolean;
+    /** The window's caption, '&' before the access key: "&Next", "Edit &Mode >>". */
+    caption: string;
+}
+
+/** What the result window shows after a check or a calculation. */
+export interface ShownResult {
+    /** The points typed; 0 when there was nothing to judge. */
+    answer: number;
+    total: number;
+    /** "Result", "OK" or "ERROR!". */
+    title: string;
+    /** The hand's code as it was scored. */
+    code: string;
+    /** "Right answer!", "This hand has 13 point(s)." and the like. */
+    verdict: string;
+    waits: Tile[];
+    /** The kept reading: "Chow", "Pung", "Kong", "Knitted", "Pair" or a special hand's name. */
+    reading: { label: string; tiles: Tile[] }[];
+    fans: { fan: number; name: string; count: number; points: number }[];
+    totalRow: { label: string; count: number; points: number };
+}
+
+/** The dealer's six settings as kept, with the kong share and the slider's label ("70 / 30"). */
+export interface Settings {
+    melding: number;
+    chow: number;
+    pung: number;
+    kong: number;
+    special: number;
+    flags: number;
+    min: 0 | 8;
+    label: string;
+}
+
+/** The main window as the trainer leaves it after an action. */
+export interface TrainerState {
+    /** Set when the action was refused: a code's refusal as the command line words it. */
+    error?: string;
+    state: 'idle' | 'answering' | 'editing';
+    edit: boolean;
+    controls: Record<ControlName, ControlState>;
+    /** The points field's text. */
+    points: string;
+    /** The control the window would give the focus to. */
+    focus: ControlName | null;
+    /** The status bar's help text and score text ("Score 1:0"). */
+    status: string;
+    score: string;
+    right: number;
+    wrong: number;
+    /** Whether the save button shows its coloured icon. */
+    saveIcon: boolean;
+    /** The wind boxes: 0 blank, 28..31 a wind, 35 a wind needed but not chosen. */
+    winds: { prevalent: number; seat: number };
+    addMode: 'chow' | 'pung' | 'meldedKong' | 'concealedKong' | 'concealedTile' | 'winningTile' | null;
+    hand: DrawnHand;
+    /** In edit mode, for tiles 1..34: whether a click in the add mode would add it. */
+    palette: boolean[];
+    complete: boolean;
+    needsWinds: boolean;
+    /** A complete hand's code, with the situation the controls show; else null. */
+    code: string | null;
+    /** How many results have been shown, and the last. */
+    results: number;
+    result: ShownResult | null;
+    /** How often the save dialog, the settings sheet and About were asked for. */
+    requests: { save: number; settings: number; about: number };
+    settings: Settings;
+}
+
+export interface Trainer {
+    state(): TrainerState;
+    /** A click on a control: refused while it is disabled. */
+    click(name: ControlName): TrainerState;
+    /** The points field's new text. */
+    type(text: string): TrainerState;
+    /** Enter, with the focus on a control (on 'points' it checks). */
+    enter(focus: ControlName): TrainerState;
+    /** A click on palette tile 1..34 (edit mode). */
+    palette(tile: Tile): TrainerState;
+    /** A click on the hand's item: its sets, then concealed tiles, then the winning tile. */
+    remove(index: number): TrainerState;
+    /** Shows a code's hand in edit mode, ready for "Calculate"; a bad code sets `error`. */
+    load(code: string): TrainerState;
+}
+
+export interface ExplanationNotes {
+    readings: { not_counted: string[]; note: string | null }[];
+    /** "Readings 1 and 2 tie at 30 points; the first found is kept.", or "". */
+    tie: string;
+    /** What `fanwright-cli explain -- CODE` prints. */
+    text: string;
+}
+
 export interface FanwrightModule {
     /** "1.0": the version of the program the module was built from. */
     readonly version: string;
@@ -121,6 +253,15 @@ export interface FanwrightModule {
      * return(), ends the run.
      */
     generatePieces(options?: GenerateOptions, piece?: number): IterableIterator<string[]> | GenerateError;
+    /** The main window's trainer, one session per module. */
+    readonly trainer: Trainer;
+    /** Makes the settings the dealer's, each out-of-range value back to its default. */
+    settings(values: Partial<Omit<Settings, 'kong' | 'label'>>): Settings;
+    /** The settings sheet after a step on one share: the shares adding up to 100 again. */
+    settingsSheet(shown: { melding: number; chow: number; pung: number; kong: number },
+                  changed?: 'chow' | 'pung' | 'kong' | ''): { melding: number; label: string; chow: number; pung: number; kong: number };
+    hand(code: string): HandDrawing | { error: string };
+    explainNotes(code: string): ExplanationNotes | { error: string };
 }
 
 export declare const Fanwright: {

@@ -175,6 +175,56 @@ class FanwrightModule {
         return this.#fansText;
     }
 
+    // The trainer of the main window, as the Windows program runs it: one session per
+    // module. Each call is a person's action and answers with the window's state.
+    get trainer() {
+        const calls = this.#calls;
+        const state = (call, text) => JSON.parse(text === undefined ? (call(), this.#read())
+                                                                    : this.#textCall(call, text));
+        return {
+            state: () => state(calls.fanwright_trainer_state),
+            click: name => state(calls.fanwright_trainer_click, asText(name) ?? ''),
+            type: text => state(calls.fanwright_trainer_type, asText(text) ?? ''),
+            enter: focus => state(calls.fanwright_trainer_enter, asText(focus) ?? ''),
+            palette: tile => state(() => calls.fanwright_trainer_palette(tile | 0)),
+            remove: index => state(() => calls.fanwright_trainer_remove(index | 0)),
+            load: code => state(calls.fanwright_trainer_load, asText(code) ?? ''),
+        };
+    }
+
+    // The dealer's settings by name, forgiven as the Windows program forgives its registry,
+    // become the trainer's; returns them as kept, with the kong share and the slider's label.
+    settings(values = {}) {
+        const names = ['melding', 'chow', 'pung', 'special', 'flags', 'min'];
+        return JSON.parse(this.#textCall(this.#calls.fanwright_settings_set,
+                                         names.map(name => asText(values?.[name]) ?? '').join('\0')));
+    }
+
+    // The settings sheet after the user stepped one share ('chow', 'pung', 'kong', or none):
+    // the three shares adding up to 100 again, and the slider's label for `melding`.
+    settingsSheet({ melding, chow, pung, kong } = {}, changed = '') {
+        const words = [melding, chow, pung, kong, changed].map(value => asText(value) ?? '');
+        return JSON.parse(this.#textCall(this.#calls.fanwright_settings_sheet, words.join('\0')));
+    }
+
+    // A code's hand as the main window draws it, with its situation; or {error}.
+    hand(code) {
+        return JSON.parse(this.#textCall(this.#calls.fanwright_hand, asText(code) ?? ''));
+    }
+
+    // The explanation in words: each reading's "Not counted:" lines and note, the tie line, and
+    // the text of `fanwright-cli explain`; or {error}.
+    explainNotes(code) {
+        return JSON.parse(this.#textCall(this.#calls.fanwright_explain_notes, asText(code) ?? ''));
+    }
+
+    // A short text in, the call's text out; longer texts than a line are cut, as no code or
+    // name is that long.
+    #textCall(call, text) {
+        call(this.#write(text.slice(0, longestLine)));
+        return this.#read();
+    }
+
     // The codes `fanwright-cli generate` prints for the same options, or {error} with its
     // message when it refuses them, or when the count is more than one array should hold.
     generate(options = {}) {
@@ -321,7 +371,11 @@ class FanwrightModule {
 const neededCalls = ['memory', '_initialize', 'fanwright_argument', 'fanwright_reply',
                      'fanwright_version', 'fanwright_score', 'fanwright_explain', 'fanwright_fans',
                      'fanwright_generate_start', 'fanwright_generate_next',
-                     'fanwright_generate_end'];
+                     'fanwright_generate_end', 'fanwright_trainer_state', 'fanwright_trainer_click',
+                     'fanwright_trainer_type', 'fanwright_trainer_enter',
+                     'fanwright_trainer_palette', 'fanwright_trainer_remove',
+                     'fanwright_trainer_load', 'fanwright_settings_set', 'fanwright_settings_sheet',
+                     'fanwright_hand', 'fanwright_explain_notes'];
 
 async function instantiate(url) {
     const [module, random] = await Promise.all([fetchModule(url), randomSource()]);

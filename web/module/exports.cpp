@@ -14,6 +14,7 @@
 #include "tools/cli/hand_lines.h"
 #include "tools/cli/io.h"
 #include "tools/cli/score_command.h"
+#include "web/module/trainer_calls.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -163,8 +164,8 @@ FANWRIGHT_EXPORT(fanwright_generate_start) int fanwright_generate_start(std::siz
 {
     exchange.answer();
     GenerateRequest request;
-    if (!readGenerateRequest(words(exchange.given(size)), request, exchange.err) ||
-        request.help || request.verbose) {
+    if (!readGenerateRequest(words(exchange.given(size)), request, exchange.err) || request.help ||
+        request.verbose) {
         // The page's options never spell these two: they would print on standard error.
         if (request.help || request.verbose)
             putUsageError(exchange.err, "generate", "--help and --verbose print nothing here");
@@ -187,8 +188,8 @@ FANWRIGHT_EXPORT(fanwright_generate_start) int fanwright_generate_start(std::siz
 
 // Deals the run's next `hands` hands at most, each code with a line feed. Returns how many; 0
 // once the run is over, which ends it.
-FANWRIGHT_EXPORT(fanwright_generate_next) std::uint32_t fanwright_generate_next(int number,
-                                                                              std::uint32_t hands)
+FANWRIGHT_EXPORT(fanwright_generate_next)
+std::uint32_t fanwright_generate_next(int number, std::uint32_t hands)
 {
     Writer& out = exchange.answer();
     GenerateRun* run = runNumbered(number);
@@ -210,4 +211,81 @@ FANWRIGHT_EXPORT(fanwright_generate_end) void fanwright_generate_end(int number)
 {
     if (GenerateRun* run = runNumbered(number))
         run->open = false;
+}
+
+// The page's trainer: each call is a person's action on the main window, and answers with
+// the window's whole state as JSON (see trainer_calls.h).
+FANWRIGHT_EXPORT(fanwright_trainer_state) std::size_t fanwright_trainer_state()
+{
+    web::writeTrainerState(exchange.answer());
+    return exchange.finish();
+}
+
+// A click on the control the argument names.
+FANWRIGHT_EXPORT(fanwright_trainer_click) std::size_t fanwright_trainer_click(std::size_t size)
+{
+    web::clickControl(exchange.answer(), exchange.given(size));
+    return exchange.finish();
+}
+
+// The points field's new text.
+FANWRIGHT_EXPORT(fanwright_trainer_type) std::size_t fanwright_trainer_type(std::size_t size)
+{
+    web::typePoints(exchange.answer(), exchange.given(size));
+    return exchange.finish();
+}
+
+// Enter, the focus on the control the argument names.
+FANWRIGHT_EXPORT(fanwright_trainer_enter) std::size_t fanwright_trainer_enter(std::size_t size)
+{
+    web::pressEnter(exchange.answer(), exchange.given(size));
+    return exchange.finish();
+}
+
+FANWRIGHT_EXPORT(fanwright_trainer_palette) std::size_t fanwright_trainer_palette(int tile)
+{
+    web::clickPalette(exchange.answer(), tile);
+    return exchange.finish();
+}
+
+// A click on the hand's item `index`: its sets, concealed tiles and winning tile in order.
+FANWRIGHT_EXPORT(fanwright_trainer_remove) std::size_t fanwright_trainer_remove(int index)
+{
+    web::clickHandItem(exchange.answer(), index);
+    return exchange.finish();
+}
+
+// The argument's code in edit mode, or the state with the command line's refusal.
+FANWRIGHT_EXPORT(fanwright_trainer_load) std::size_t fanwright_trainer_load(std::size_t size)
+{
+    web::loadCode(exchange.answer(), exchange.given(size));
+    return exchange.finish();
+}
+
+// The dealer's six settings, as words; answers with them as kept.
+FANWRIGHT_EXPORT(fanwright_settings_set) std::size_t fanwright_settings_set(std::size_t size)
+{
+    web::setSettings(exchange.answer(), words(exchange.given(size)));
+    return exchange.finish();
+}
+
+// The settings sheet after a step, as words: melding, chow, pung, kong, the share stepped.
+FANWRIGHT_EXPORT(fanwright_settings_sheet) std::size_t fanwright_settings_sheet(std::size_t size)
+{
+    web::settingsSheet(exchange.answer(), words(exchange.given(size)));
+    return exchange.finish();
+}
+
+// The argument's code drawn as the main window draws a hand.
+FANWRIGHT_EXPORT(fanwright_hand) std::size_t fanwright_hand(std::size_t size)
+{
+    web::writeHandDrawing(exchange.answer(), exchange.given(size));
+    return exchange.finish();
+}
+
+// The explanation's sentences for the argument's code.
+FANWRIGHT_EXPORT(fanwright_explain_notes) std::size_t fanwright_explain_notes(std::size_t size)
+{
+    web::writeExplanationNotes(exchange.answer(), exchange.given(size));
+    return exchange.finish();
 }
