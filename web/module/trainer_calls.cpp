@@ -227,48 +227,44 @@ std::string codeOf(Hand hand)
 
 long long wideNumber(const std::wstring& text) { return std::wcstol(text.c_str(), nullptr, 10); }
 
-// The result window's contents, read off its layout: the verdict, the waits, the reading's
-// labelled groups of tiles and the fan table.
-void writeResult(Json& json, const ShownResult& shown)
+// A reading as the result window draws it: each label with the tiles under it.
+void writeReadingGroups(Json& json, const ReadingSets& reading)
 {
-    const ResultLayout layout = layoutResult(shown.answer, shown.total, shown.result);
-    json.open('{').key("answer").value(static_cast<long long>(shown.answer));
-    json.key("total").value(static_cast<long long>(shown.total));
-    json.key("title").text(utf8(layout.title));
-    json.key("code").text(codeOf(shown.hand));
-    std::wstring section;
-    std::vector<std::vector<std::wstring>> rows;
-    int rowY = -1;
-    bool readingOpen = false;
-    json.key("verdict");
-    for (const ResultItem& item : layout.items) {
-        if (item.kind == ResultItemKind::Text && item.font == FontRole::Points) {
-            json.text(utf8(item.text)).key("waits").open('[');
-        } else if (item.kind == ResultItemKind::Text && item.font == FontRole::Bold &&
-                   section != L"Fans:") {
-            if (section == L"Waitings:")
-                json.close(']').key("reading").open('[');
-            section = item.text;
-        } else if (item.kind == ResultItemKind::Tile && section == L"Waitings:") {
-            json.value(static_cast<long long>(item.picture));
-        } else if (item.kind == ResultItemKind::CentredText) {
-            if (readingOpen)
+    std::vector<ResultItem> items;
+    addReadingItems(items, 0, reading);
+    json.key("reading").open('[');
+    bool open = false;
+    for (const ResultItem& item : items) {
+        if (item.kind == ResultItemKind::CentredText) {
+            if (open)
                 json.close(']').close('}');
             json.open('{').key("label").text(utf8(item.text)).key("tiles").open('[');
-            readingOpen = true;
+            open = true;
         } else if (item.kind == ResultItemKind::Tile) {
             json.value(static_cast<long long>(item.picture));
-        } else if (item.kind == ResultItemKind::Text && section == L"Fans:" &&
-                   item.font != FontRole::Link) {
-            if (item.y != rowY)
-                rows.emplace_back();
-            rowY = item.y;
-            rows.back().push_back(item.text);
         }
     }
-    if (readingOpen)
+    if (open)
         json.close(']').close('}');
-    json.close(']').key("fans").open('[');
+    json.close(']');
+}
+
+// The result window's fan table: a row per counted fan, then the total row.
+void writeFanRows(Json& json, int total, const std::int32_t* fanCounts)
+{
+    std::vector<ResultItem> items;
+    addFanTable(items, 0, total, fanCounts, ResultItemKind::Text);
+    std::vector<std::vector<std::wstring>> rows;
+    int rowY = -1;
+    for (const ResultItem& item : items) {
+        if (item.font == FontRole::Link)
+            continue;  // the headings
+        if (item.y != rowY)
+            rows.emplace_back();
+        rowY = item.y;
+        rows.back().push_back(item.text);
+    }
+    json.key("fans").open('[');
     for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
         const auto& row = rows[r];
         json.open('{').key("fan").value(wideNumber(row[0])).key("name").text(utf8(row[1]));
@@ -276,11 +272,31 @@ void writeResult(Json& json, const ShownResult& shown)
         json.close('}');
     }
     json.close(']');
-    if (!rows.empty() && rows.back().size() == 3) {
-        json.key("totalRow").open('{').key("label").text(utf8(rows.back()[0]));
-        json.key("count").value(wideNumber(rows.back()[1]));
-        json.key("points").value(wideNumber(rows.back()[2])).close('}');
+    const auto& last = rows.back();
+    json.key("totalRow").open('{').key("label").text(utf8(last[0]));
+    json.key("count").value(wideNumber(last[1])).key("points").value(wideNumber(last[2]));
+    json.close('}');
+}
+
+// What the result window shows: its title and verdict, the waits, the reading, the fans.
+void writeResult(Json& json, const ShownResult& shown)
+{
+    const ScoreResult& r = shown.result;
+    const ResultLayout layout = layoutResult(shown.answer, shown.total, r);
+    json.open('{').key("answer").value(static_cast<long long>(shown.answer));
+    json.key("total").value(static_cast<long long>(shown.total));
+    json.key("title").text(utf8(layout.title));
+    json.key("code").text(codeOf(shown.hand));
+    for (const ResultItem& item : layout.items) {
+        if (item.font == FontRole::Points)
+            json.key("verdict").text(utf8(item.text));
     }
+    json.key("waits").open('[');
+    for (int i = 0; i < r.waitCount; ++i)
+        json.value(static_cast<long long>(r.waits[i]));
+    json.close(']');
+    writeReadingGroups(json, {r.setCount, r.setKinds, r.setTiles, r.pairTile});
+    writeFanRows(json, shown.total, r.fanCounts);
     json.close('}');
 }
 
@@ -531,10 +547,15 @@ void writeExplanationNotes(Writer& out, std::string_view code)
         return;
     }
     const auto e = std::make_unique<Explanation>(explainHand(parsed.hand));
-    json.open('{').key("readings").open('[');
+    json.open('{').key("total").value(static_cast<long long>(e->total)).key("kept");
+    e->kept < 0 ? json.null() : json.value(static_cast<long long>(e->kept));
+    json.key("readings").open('[');
     for (int i = 0; i < e->readingCount; ++i) {
         const ReadingExplanation& r = e->readings[i];
-        json.open('{').key("not_counted").open('[');
+        json.open('{');
+        writeReadingGroups(json, {r.setCount, r.setKinds, r.setTiles, r.pairTile});
+        writeFanRows(json, r.total, r.fanCounts);
+        json.key("not_counted").open('[');
         for (int k = 0; k < r.notCountedCount; ++k)
             json.text(notCountedLine(r.notCounted[k], r, *e));
         json.close(']').key("note");
