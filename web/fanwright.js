@@ -87,6 +87,11 @@ function asText(value) {
     }
 }
 
+// A value as a word of a call; undefined and null as none.
+function word(value) {
+    return value === undefined || value === null ? '' : asText(value) ?? '';
+}
+
 // A run of the dealer as an iterator of arrays of codes; ending it early, or running out,
 // ends the run in the module.
 class Pieces {
@@ -197,13 +202,13 @@ class FanwrightModule {
     settings(values = {}) {
         const names = ['melding', 'chow', 'pung', 'special', 'flags', 'min'];
         return JSON.parse(this.#textCall(this.#calls.fanwright_settings_set,
-                                         names.map(name => asText(values?.[name]) ?? '').join('\0')));
+                                         names.map(name => word(values?.[name])).join('\0')));
     }
 
     // The settings sheet after the user stepped one share ('chow', 'pung', 'kong', or none):
     // the three shares adding up to 100 again, and the slider's label for `melding`.
     settingsSheet({ melding, chow, pung, kong } = {}, changed = '') {
-        const words = [melding, chow, pung, kong, changed].map(value => asText(value) ?? '');
+        const words = [melding, chow, pung, kong, changed].map(word);
         return JSON.parse(this.#textCall(this.#calls.fanwright_settings_sheet, words.join('\0')));
     }
 

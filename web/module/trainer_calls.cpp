@@ -479,8 +479,12 @@ void setSettings(Writer& out, const std::vector<std::string_view>& values)
     GeneratorSettings& s = page().session.settings();
     std::int32_t* fields[] = {&s.freqMelding, &s.freqChow,  &s.freqPung,
                               &s.freqSpecial, &s.freqFlags, &s.minPoints};
-    for (std::size_t i = 0; i < std::size(fields); ++i)
-        *fields[i] = i < values.size() ? number(values[i], -1) : -1;
+    // A value not given stays, as a value missing from the registry does; one that is not a
+    // number is out of range.
+    for (std::size_t i = 0; i < std::size(fields) && i < values.size(); ++i) {
+        if (!values[i].empty())
+            *fields[i] = number(values[i], -1);
+    }
     s.validate();
     Json json(out);
     writeSettings(json, s);

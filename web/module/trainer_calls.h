@@ -26,7 +26,7 @@ void clickHandItem(cli::Writer& out, int index);
 void loadCode(cli::Writer& out, std::string_view code);
 
 // The six settings (melding, chow, pung, special, flags, min), forgiven as the registry's are,
-// become the dealer's; answers with them.
+// become the dealer's; answers with them. An empty value leaves its setting as it is.
 void setSettings(cli::Writer& out, const std::vector<std::string_view>& values);
 // The sheet after a step: melding, chow, pung, kong as shown and the share just stepped
 // ("chow", "pung", "kong" or none): the shares that add up to 100 again, and the slider's label.
