@@ -38,7 +38,9 @@ function wireDialogs() {
 }
 
 async function start() {
-    const [fanwright] = await Promise.all([Fanwright.load(), loadTiles()]);
+    // The pictures come in beside the scorer; the page works before they are drawn.
+    const tiles = loadTiles();
+    const fanwright = await Fanwright.load();
     const store = new Store(storage());
     const fans = fanwright.fans();
     const reference = new ReferenceView(fanwright, fans);
@@ -76,6 +78,8 @@ async function start() {
     if (!document.activeElement || document.activeElement === document.body) view.focusControl(view.state.focus);
     document.body.dataset.ready = 'true';
     performance.mark('fanwright-ready');
+    await tiles;
+    document.body.dataset.tiles = 'true';
 }
 
 start().catch(error => {

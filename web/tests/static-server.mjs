@@ -1,7 +1,7 @@
 // A static file server on a free port of 127.0.0.1, for the browser tests: the folder as any
 // web server would serve it, .wasm as application/wasm. Counts the bytes it sends.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 
 const types = {
@@ -12,6 +12,7 @@ const types = {
 };
 
 export async function serve(folder) {
+    let sent = 0;
     const server = createServer(async (request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
         const file = normalize(join(folder, path.endsWith('/') ? `${path}index.html` : path));
@@ -20,11 +21,18 @@ export async function serve(folder) {
             return;
         }
         try {
+            // Revalidated as a plain static server does it, by the file's time.
+            const modified = (await stat(file)).mtime.toUTCString();
+            if (request.headers['if-modified-since'] === modified) {
+                response.writeHead(304).end();
+                return;
+            }
             const body = await readFile(file);
             response.writeHead(200, {
                 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                'Content-Length': body.length, 'Cache-Control': 'no-cache',
+                'Content-Length': body.length, 'Last-Modified': modified,
             });
+            sent += body.length;
             response.end(body);
         } catch {
             response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
@@ -34,6 +42,8 @@ export async function serve(folder) {
     const { port } = server.address();
     return {
         url: `http://127.0.0.1:${port}/`,
+        bytes: () => sent,
+        resetBytes: () => { sent = 0; },
         close: () => new Promise(resolve => { server.closeAllConnections?.(); server.close(resolve); }),
     };
 }

@@ -34,7 +34,18 @@ async function inner(file, prefix) {
     return data.replace(/^<svg[^>]*>/, '').replace(/<\/svg>$/, '');
 }
 
-const symbols = [`<symbol id="body" viewBox="0 0 300 400">${await inner('Front', 'b')}</symbol>`];
+// A face-down tile (a concealed kong's outer two) and the warning tile of a wind that is needed
+// but not chosen, drawn here.
+const back = '<rect x="8" y="6" width="284" height="388" rx="36" fill="#2f7a5c"/>' +
+             '<rect x="30" y="28" width="240" height="344" rx="22" fill="none" stroke="#9fd3b8" ' +
+             'stroke-width="6" opacity=".55"/>';
+const warning = '<path d="M150 92 262 300H38z" fill="#f0b429" stroke="#7a4b00" stroke-width="12" ' +
+                'stroke-linejoin="round"/><path d="M150 160v72" stroke="#3b2500" stroke-width="22" ' +
+                'stroke-linecap="round"/><circle cx="150" cy="268" r="13" fill="#3b2500"/>';
+
+const symbols = [`<symbol id="body" viewBox="0 0 300 400">${await inner('Front', 'b')}</symbol>`,
+                 `<symbol id="back" viewBox="0 0 300 400">${back}</symbol>`,
+                 `<symbol id="warn" viewBox="0 0 300 400">${warning}</symbol>`];
 for (const [index, file] of faces.entries()) {
     const tile = index + 1;
     const face = file === 'Haku' ? whiteDragonFrame : await inner(file, `f${tile}`);
