@@ -6,7 +6,11 @@
 # With no display ($DISPLAY unset), or with --headless, it runs the program on a private Xvfb,
 # saves a screenshot once the window is up, closes the program and exits.
 #
-#   scripts/run.sh [--headless] [--screenshot FILE.png]
+# With --web it builds the trainer page instead, serves build/web/ on a local port with Python's
+# http.server and prints the address; with no display (or --headless) it takes a screenshot of
+# the page in headless Chromium, prints where, and stops the server.
+#
+#   scripts/run.sh [--web] [--headless] [--screenshot FILE.png]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -14,13 +18,15 @@ build_dir="$FANWRIGHT_ROOT/build/windows"
 desktop="fanwright,1024x768"
 headless=false
 [[ -z "${DISPLAY:-}" ]] && headless=true
-screenshot="$build_dir/fanwright-screenshot.png"
+web=false
+screenshot=""
 
 while (($# > 0)); do
     case "$1" in
+        --web) web=true ;;
         --headless) headless=true ;;
         --screenshot) screenshot="$(realpath -m "${2:?--screenshot needs a file name}")"; shift ;;
-        *) die "unknown argument: $1 (use --headless, --screenshot FILE.png)" ;;
+        *) die "unknown argument: $1 (use --web, --headless, --screenshot FILE.png)" ;;
     esac
     shift
 done
@@ -66,9 +72,58 @@ run_headless() {
     wait "$desktop_pid" 2>/dev/null || true
 }
 
+# A free port on 127.0.0.1, as the system hands one out.
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+wait_for_server() {  # URL PID
+    local tries
+    for ((tries = 0; tries < 50; tries++)); do
+        python3 -c "import urllib.request, sys; urllib.request.urlopen(sys.argv[1], timeout=1)" "$1" \
+            2>/dev/null && return 0
+        kill -0 "$2" 2>/dev/null || die "the web server ended before it answered"
+        sleep 0.1
+    done
+    die "no answer from $1"
+}
+
+# build/web/ served as it is; Python's http.server says application/wasm for the module.
+run_web() {
+    say "Building the page (the web tree)"
+    configure_and_build web
+    local port url
+    port=$(free_port)
+    url="http://127.0.0.1:$port/"
+    python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
+    local server=$!
+    at_exit "kill $server 2>/dev/null; wait $server 2>/dev/null"
+    wait_for_server "$url" "$server"
+    if ! $headless; then
+        echo "Fanwright's page: $url (Ctrl+C stops the server)"
+        wait "$server"
+        return
+    fi
+    echo "Fanwright's page is served at $url; taking a screenshot in headless Chromium"
+    local shot=${screenshot:-$FANWRIGHT_ROOT/build/web-screenshot.png} profile
+    profile=$(mktemp -d)
+    at_exit "rm -rf '$profile'"
+    chromium --headless=new --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$profile" --hide-scrollbars --window-size=1280,800 \
+        --virtual-time-budget=5000 --screenshot="$shot" "$url" >/dev/null 2>&1 ||
+        die "Chromium could not take the screenshot"
+    echo "Screenshot of the page: $shot"
+}
+
 main() {
     cd "$FANWRIGHT_ROOT"
     bash scripts/setup.sh
+    if $web; then
+        run_web
+        return
+    fi
+    screenshot=${screenshot:-$build_dir/fanwright-screenshot.png}
     say "Building the Windows tree"
     configure_and_build windows fanwright
     use_wine_prefix "${WINEPREFIX:-$HOME/.wine}"

@@ -14,6 +14,7 @@ packages=(
     unzip                                        # checking the release zip
     lld llvm wasi-libc libc++-dev-wasm32 libclang-rt-dev-wasm32 binaryen  # WebAssembly module
     nodejs                                       # running it in its tests
+    chromium                                     # the page's browser tests
 )
 # clang's runtimes (libFuzzer, sanitizers): the distribution's own name where it has one.
 clang_runtime_choices=(libclang-rt-dev libclang-rt-14-dev)
@@ -32,6 +33,8 @@ for package in "${packages[@]}"; do
 done
 # Screenshots and pictures: any ImageMagick will do, Debian's only when there is none.
 has_imagemagick || missing+=(imagemagick)
+# npm for the page's test tools: Debian's package, unless the node installed brings its own.
+command -v npm >/dev/null || missing+=(npm)
 clang_runtime=""
 for package in "${clang_runtime_choices[@]}"; do
     is_installed "$package" && clang_runtime=$package && break
@@ -54,7 +57,7 @@ echo "setup: installing ${missing[*]}"
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 
 for tool in cmake ninja x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres wine wineserver \
-    Xvfb xwininfo unzip wasm-ld llvm-ar wasm-opt node; do
+    Xvfb xwininfo unzip wasm-ld llvm-ar wasm-opt node npm chromium; do
     command -v "$tool" >/dev/null || die "setup: $tool is still missing after installing"
 done
 has_imagemagick || die "setup: ImageMagick (magick or convert) is still missing after installing"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every tree and runs every test: the native Release tree, the native tree with the
 # address and undefined-behaviour sanitizers, the Windows tree (MinGW-w64) with its tests
-# under Wine on a private Xvfb display, and the WebAssembly module with its checks in node;
+# under Wine on a private Xvfb display, the WebAssembly module with its checks in node and the
+# trainer page in headless Chromium;
 # then a short fuzzing run (scripts/fuzz.sh).
 # Installs whatever is missing first. Stops at the first failure, with a non-zero status.
 #
@@ -91,11 +92,18 @@ release_zip() {  # BUILD_DIR
     echo "$1/$name.zip"
 }
 
-# The WebAssembly module and its JavaScript, run in node against the native command line.
+# The WebAssembly module and its JavaScript, run in node against the native command line; the
+# page's own logic in node; then the page itself in Debian's Chromium, driven by playwright-core
+# (installed by npm ci from web/package-lock.json), its screenshots in build/web-screenshots.
 stage_web() {
     configure_and_build native fanwright-cli
     configure_and_build web
-    node web/tests/identity.mjs build/web build/native/tools/fanwright-cli bench/hands.txt
+    local cli=build/native/tools/fanwright-cli
+    node web/tests/identity.mjs build/web "$cli" bench/hands.txt
+    node web/tests/trainer.mjs build/web "$cli"
+    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+    node --test web/tests/page.test.mjs
+    node web/tests/browser.mjs build/web "$cli" build/web-screenshots
 }
 
 stage_fuzz() {

@@ -87,6 +87,7 @@ export class TrainerView {
         $('winning').replaceChildren(...items.winning.map(tile => this.#item(tile, edit, 'tile')));
         const empty = items.sets.length + items.concealed.length + items.winning.length === 0;
         $('empty-hand').hidden = !empty;
+        document.querySelector('.table').classList.toggle('welcome', empty && !edit);
         $('sets').closest('.zone').classList.toggle('vacant', items.sets.length === 0);
         $('code').value = state.code ?? '';
         $('copy-link').disabled = state.code === null;
@@ -105,7 +106,9 @@ export class TrainerView {
         }, pictures);
     }
 
+    // While a hand is being built every situation control is off; they make room for it.
     #drawSituation(state) {
+        document.querySelector('.situation').hidden = state.edit && !state.complete;
         for (const name of controlInputs) {
             const input = $(name);
             const control = state.controls[name];

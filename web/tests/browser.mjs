@@ -360,6 +360,7 @@ async function screenshots(page) {
             await page.click('#palette [data-tile="32"]');
             await page.click('label:has(#concealedTile)');
             await page.mouse.move(0, 0);
+            await page.evaluate(() => scrollTo(0, 0));
         }],
         ['why', async () => {
             await open(page, '#hand=ch2cpudr3c3c4c4c5c6c6c5cffffememw');
