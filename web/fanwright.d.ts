@@ -143,7 +143,7 @@ export interface ControlState {
 }
 
 /** What the result window shows after a check or a calculation. */
-export interface ShownResult {
+export interface ShownResult extends FanRows {
     /** The points typed; 0 when there was nothing to judge. */
     answer: number;
     total: number;
@@ -156,8 +156,6 @@ export interface ShownResult {
     waits: Tile[];
     /** The kept reading: "Chow", "Pung", "Kong", "Knitted", "Pair" or a special hand's name. */
     reading: { label: string; tiles: Tile[] }[];
-    fans: { fan: number; name: string; count: number; points: number }[];
-    totalRow: { label: string; count: number; points: number };
 }
 
 /** The dealer's six settings as kept, with the kong share and the slider's label ("70 / 30"). */
@@ -224,8 +222,24 @@ export interface Trainer {
     load(code: string): TrainerState;
 }
 
+/** A fan table as the result window has it: a row per counted fan, then the total row. */
+export interface FanRows {
+    fans: { fan: number; name: string; count: number; points: number }[];
+    totalRow: { label: string; count: number; points: number };
+}
+
+/** explainNotes(code): the explanation in words, every reading drawn as the result window draws one. */
 export interface ExplanationNotes {
-    readings: { not_counted: string[]; note: string | null }[];
+    total: number;
+    /** Index of the kept reading, or null when the hand has none. */
+    kept: number | null;
+    readings: (FanRows & {
+        reading: { label: string; tiles: Tile[] }[];
+        /** "Pure Double Chow — excluded by Pure Triple Chow", as `fanwright-cli explain` says it. */
+        not_counted: string[];
+        /** "Chicken Hand counts because no other fan did.", or null. */
+        note: string | null;
+    })[];
     /** "Readings 1 and 2 tie at 30 points; the first found is kept.", or "". */
     tie: string;
     /** What `fanwright-cli explain -- CODE` prints. */

@@ -33,6 +33,7 @@ function check(what, got, want) {
 
 const server = await serve(webDir);
 const browser = await launch();
+let context;
 const figures = [];
 // A hard stop, so that a hung page never keeps the test (or the server) running.
 const deadline = setTimeout(() => {
@@ -41,10 +42,13 @@ const deadline = setTimeout(() => {
 }, 240_000);
 
 try {
-    const page = await browser.context.newPage();
+    await firstVisits();
+    context = await browser.newContext({ acceptDownloads: true });
+    const page = await context.newPage();
     page.on('pageerror', error => check(`no error on the page: ${error.message}`, true, false));
 
-    await firstVisit(page);
+    await open(page);
+    await axe(page, 'test mode at start');
     await testMode(page);
     await buildByPalette(page);
     await whyAndReference(page);
@@ -103,32 +107,38 @@ async function axe(page, view) {
     check(`axe-core finds nothing serious or critical: ${view}`, found, []);
 }
 
-// A fresh browser and a fresh cache against the local server: how long until the page can be
-// used, and how many bytes it took.
-async function firstVisit(page) {
-    server.resetBytes();
-    const started = Date.now();
-    await open(page);
-    const ready = Date.now() - started;
-    const timing = await page.evaluate(() => {
-        const navigation = performance.getEntriesByType('navigation')[0];
-        const resources = performance.getEntriesByType('resource');
-        return {
-            ready: performance.getEntriesByName('fanwright-ready')[0].startTime,
-            load: navigation.loadEventEnd,
-            bytes: navigation.transferSize + resources.reduce((sum, r) => sum + r.transferSize, 0),
-            files: resources.length + 1,
-        };
-    });
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForTimeout(300);  // the worker's own copies of the files
-    figures.push(`first visit: first interaction ${timing.ready.toFixed(0)} ms after navigation ` +
-                 `(${ready} ms by the test's clock), load event ${timing.load.toFixed(0)} ms; ` +
-                 `${timing.files} files, ${timing.bytes} bytes transferred for the page, ` +
-                 `${server.bytes()} bytes sent by the server with the service worker's copies`);
-    check('first interaction within a second', timing.ready < 1000, true);
-    check('the New button works', await page.isEnabled('#next'), true);
-    await axe(page, 'test mode at start');
+// Fresh contexts (an empty cache, no service worker) against the local server: how long until
+// the page takes its first click, and how many bytes it took. The median of three.
+async function firstVisits() {
+    const visits = [];
+    for (let i = 0; i < 3; ++i) {
+        const fresh = await browser.newContext();
+        const page = await fresh.newPage();
+        server.resetBytes();
+        await open(page);
+        const visit = await page.evaluate(() => {
+            const navigation = performance.getEntriesByType('navigation')[0];
+            const resources = performance.getEntriesByType('resource');
+            return {
+                ready: performance.getEntriesByName('fanwright-ready')[0].startTime,
+                load: navigation.loadEventEnd,
+                bytes: navigation.transferSize + resources.reduce((sum, r) => sum + r.transferSize, 0),
+                files: resources.length + 1,
+            };
+        });
+        check('the New button works at once', await page.isEnabled('#next'), true);
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.waitForTimeout(300);  // the worker's own copies of the files
+        visit.sent = server.bytes();
+        visits.push(visit);
+        await fresh.close();
+    }
+    const median = key => visits.map(v => v[key]).sort((a, b) => a - b)[1];
+    figures.push(`first visits: first interaction ${visits.map(v => v.ready.toFixed(0)).join(', ')} ms ` +
+                 `after navigation, load event ${visits.map(v => v.load.toFixed(0)).join(', ')} ms; ` +
+                 `${visits[0].files} files, ${visits[0].bytes} bytes transferred for the page, ` +
+                 `${visits[0].sent} bytes sent by the server with the service worker's copies`);
+    check('first interaction within a second (median of three)', median('ready') < 1000, true);
 }
 
 async function testMode(page) {
@@ -339,12 +349,12 @@ async function phoneLayout(page) {
 
 async function offline(page) {
     await open(page);
-    await browser.context.setOffline(true);
+    await context.setOffline(true);
     await page.reload();
     await page.waitForSelector('body[data-ready="true"]');
     await page.click('#next');
     check('offline after the first visit, it still deals', (await page.inputValue('#code')).length > 20, true);
-    await browser.context.setOffline(false);
+    await context.setOffline(false);
 }
 
 async function screenshots(page) {
@@ -359,8 +369,9 @@ async function screenshots(page) {
             await page.click('label:has(#meldedKong)');
             await page.click('#palette [data-tile="32"]');
             await page.click('label:has(#concealedTile)');
+            for (const t of [22, 23, 23, 24]) await page.click(`#palette [data-tile="${t}"]`);
             await page.mouse.move(0, 0);
-            await page.evaluate(() => scrollTo(0, 0));
+            await page.evaluate(() => scrollTo(0, document.querySelector('.table').getBoundingClientRect().top + scrollY - 76));
         }],
         ['why', async () => {
             await open(page, '#hand=ch2cpudr3c3c4c4c5c6c6c5cffffememw');
