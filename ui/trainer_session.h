@@ -106,6 +106,7 @@ public:
 
     const Trainer& trainer() const { return trainer_; }
     const ControlTable& view() const { return view_; }
+    const GeneratorSettings& settings() const { return settings_; }
     GeneratorSettings& settings() { return settings_; }
     // The last paint: the hand, then in edit mode the 34 palette tiles.
     const std::vector<DrawnTile>& drawn() const { return drawn_; }

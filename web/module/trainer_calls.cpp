@@ -346,40 +346,45 @@ std::string_view stateName(TrainerState state)
     }
 }
 
-void writeState(Writer& out, std::string_view error = {})
+// The controls, the texts, the counters, the wind boxes and the add mode.
+void writeWindow(Json& json, const TrainerSession& session)
 {
-    TrainerSession& session = page().session;
     const Trainer& trainer = session.trainer();
     const ControlTable& view = session.view();
-    const Hand& hand = trainer.hand();
-    Json json(out);
-    json.open('{');
-    if (!error.empty())
-        json.key("error").text(error);
-    json.key("state").text(stateName(trainer.state())).key("edit").value(trainer.editMode());
     writeControls(json, view);
     json.key("points").text(utf8(view.control(IDC_POINTS).caption));
     const std::string_view focus = controlName(view.focus());
     json.key("focus");
-    focus.empty() ? json.null() : json.text(focus);
+    if (focus.empty())
+        json.null();
+    else
+        json.text(focus);
     json.key("status").text(utf8(view.status(1))).key("score").text(utf8(view.status(2)));
     json.key("right").value(static_cast<long long>(trainer.rightAnswers()));
     json.key("wrong").value(static_cast<long long>(trainer.wrongAnswers()));
     json.key("saveIcon").value(view.control(IDC_SAVE).picture == IDI_SAVE);
-    json.key("winds")
-        .open('{')
-        .key("prevalent")
-        .value(static_cast<long long>(trainer.shownPrevalentWind()));
+    json.key("winds").open('{');
+    json.key("prevalent").value(static_cast<long long>(trainer.shownPrevalentWind()));
     json.key("seat").value(static_cast<long long>(trainer.shownSeatWind())).close('}');
     const std::string_view mode = addModeName(trainer.selectedAddMode());
     json.key("addMode");
-    mode.empty() ? json.null() : json.text(mode);
+    if (mode.empty())
+        json.null();
+    else
+        json.text(mode);
+}
+
+// The hand as painted, the palette's verdicts, and what the hand is.
+void writeHandState(Json& json, const TrainerSession& session)
+{
+    const Trainer& trainer = session.trainer();
+    const Hand& hand = trainer.hand();
+    const std::vector<DrawnTile>& drawn = session.drawn();
     json.key("hand").open('{');
-    writeDrawnHand(json, hand, session.drawn());
+    writeDrawnHand(json, hand, drawn);
     json.close('}');
     // In edit mode the paint ends with the palette's 34 tiles, greyed where they add nothing.
     json.key("palette").open('[');
-    const std::vector<DrawnTile>& drawn = session.drawn();
     if (trainer.editMode() && drawn.size() >= TileKinds) {
         for (std::size_t i = drawn.size() - TileKinds; i < drawn.size(); ++i)
             json.value(!drawn[i].greyed);
@@ -387,9 +392,29 @@ void writeState(Writer& out, std::string_view error = {})
     json.close(']');
     json.key("complete").value(hand.isComplete()).key("needsWinds").value(hand.needsWinds());
     json.key("code");
-    hand.isComplete() ? json.text(codeOf(trainer.handAsShown())) : json.null();
+    if (hand.isComplete())
+        json.text(codeOf(trainer.handAsShown()));
+    else
+        json.null();
+}
+
+void writeState(Writer& out, std::string_view error = {})
+{
+    const TrainerSession& session = page().session;
+    const ControlTable& view = session.view();
+    Json json(out);
+    json.open('{');
+    if (!error.empty())
+        json.key("error").text(error);
+    json.key("state").text(stateName(session.trainer().state()));
+    json.key("edit").value(session.trainer().editMode());
+    writeWindow(json, session);
+    writeHandState(json, session);
     json.key("results").value(static_cast<long long>(view.results())).key("result");
-    view.results() > 0 ? writeResult(json, view.lastResult()) : (void)json.null();
+    if (view.results() > 0)
+        writeResult(json, view.lastResult());
+    else
+        json.null();
     json.key("requests").open('{').key("save").value(static_cast<long long>(view.saveRequests()));
     json.key("settings").value(static_cast<long long>(view.settingsRequests()));
     json.key("about").value(static_cast<long long>(view.aboutRequests())).close('}');
@@ -414,6 +439,35 @@ std::string refusal(std::string_view code)
     while (!said.text.empty() && said.text.back() == '\n')
         said.text.pop_back();
     return said.text;
+}
+
+// The hand of a code, or {"error"} with the command line's message.
+bool parseOrRefuse(Writer& out, std::string_view code, ParsedLogLine& parsed)
+{
+    std::string error;
+    if (parseLogLine(code, parsed, error))
+        return true;
+    Json json(out);
+    json.open('{').key("error").text(refusal(code)).close('}');
+    out.put('\n');
+    return false;
+}
+
+// A reading as the result window draws it, with its "Not counted:" lines and its note.
+void writeReadingNotes(Json& json, const ReadingExplanation& r, const Explanation& e)
+{
+    json.open('{');
+    writeReadingGroups(json, {r.setCount, r.setKinds, r.setTiles, r.pairTile});
+    writeFanRows(json, r.total, r.fanCounts);
+    json.key("not_counted").open('[');
+    for (int k = 0; k < r.notCountedCount; ++k)
+        json.text(notCountedLine(r.notCounted[k], r, e));
+    json.close(']').key("note");
+    if (r.fanCounts[ChickenHand - 1] > 0)
+        json.text(ChickenHandNote);
+    else
+        json.null();
+    json.close('}');
 }
 
 }  // namespace
@@ -513,13 +567,8 @@ void settingsSheet(Writer& out, const std::vector<std::string_view>& values)
 void writeHandDrawing(Writer& out, std::string_view code)
 {
     ParsedLogLine parsed;
-    std::string error;
-    Json json(out);
-    if (!parseLogLine(code, parsed, error)) {
-        json.open('{').key("error").text(refusal(code)).close('}');
-        out.put('\n');
+    if (!parseOrRefuse(out, code, parsed))
         return;
-    }
     struct Recorder final : TileCanvas {
         std::vector<DrawnTile> drawn;
         void drawTile(int picture, int x, int y, bool greyed) override
@@ -530,6 +579,7 @@ void writeHandDrawing(Writer& out, std::string_view code)
     HitTable hits;
     const Hand& hand = parsed.hand;
     paintTiles(recorder, {0, 0, ClientWidth, TestLayoutHeight}, hand, hits);
+    Json json(out);
     json.open('{').key("code").text(parsed.code);
     writeDrawnHand(json, hand, recorder.drawn);
     json.key("flags").open('[').value(hand.isLastTileInGame()).value(hand.isLastTileOfKind());
@@ -543,29 +593,18 @@ void writeHandDrawing(Writer& out, std::string_view code)
 void writeExplanationNotes(Writer& out, std::string_view code)
 {
     ParsedLogLine parsed;
-    std::string error;
-    Json json(out);
-    if (!parseLogLine(code, parsed, error)) {
-        json.open('{').key("error").text(refusal(code)).close('}');
-        out.put('\n');
+    if (!parseOrRefuse(out, code, parsed))
         return;
-    }
     const auto e = std::make_unique<Explanation>(explainHand(parsed.hand));
+    Json json(out);
     json.open('{').key("total").value(static_cast<long long>(e->total)).key("kept");
-    e->kept < 0 ? json.null() : json.value(static_cast<long long>(e->kept));
+    if (e->kept < 0)
+        json.null();
+    else
+        json.value(static_cast<long long>(e->kept));
     json.key("readings").open('[');
-    for (int i = 0; i < e->readingCount; ++i) {
-        const ReadingExplanation& r = e->readings[i];
-        json.open('{');
-        writeReadingGroups(json, {r.setCount, r.setKinds, r.setTiles, r.pairTile});
-        writeFanRows(json, r.total, r.fanCounts);
-        json.key("not_counted").open('[');
-        for (int k = 0; k < r.notCountedCount; ++k)
-            json.text(notCountedLine(r.notCounted[k], r, *e));
-        json.close(']').key("note");
-        r.fanCounts[ChickenHand - 1] > 0 ? json.text(ChickenHandNote) : json.null();
-        json.close('}');
-    }
+    for (int i = 0; i < e->readingCount; ++i)
+        writeReadingNotes(json, e->readings[i], *e);
     json.close(']').key("tie").text(tieLine(*e));
     json.key("text").text(cli::explanationText(parsed.code, *e)).close('}');
     out.put('\n');
