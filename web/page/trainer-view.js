@@ -87,6 +87,9 @@ export class TrainerView {
         $('winning').replaceChildren(...items.winning.map(tile => this.#item(tile, edit, 'tile')));
         const empty = items.sets.length + items.concealed.length + items.winning.length === 0;
         $('empty-hand').hidden = !empty;
+        $('empty-hand').textContent = edit
+            ? 'No tiles yet. Choose what to add below, then click tiles of the palette.'
+            : 'No hand yet. Press “New” for a random hand, or build one in Edit mode.';
         document.querySelector('.table').classList.toggle('welcome', empty && !edit);
         $('sets').closest('.zone').classList.toggle('vacant', items.sets.length === 0);
         $('code').value = state.code ?? '';
