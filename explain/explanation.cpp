@@ -126,8 +126,10 @@ void explainReading(const HandStructure& s, ReadingExplanation& r)
 
     // The counted three-chow fan's code is what the pairing was given.
     for (int f = 1; f <= FanCount; ++f) {
-        if (isThreeChowFan(f) && r.fanCounts[f - 1] > 0)
+        if (isThreeChowFan(f) && r.fanCounts[f - 1] > 0) {
+            r.threeChowFan = static_cast<FanId>(f);
             r.threeChowCode = fanRule(f)(s);
+        }
     }
 
     // Fans in FanId order; the pair fans have their place among them.

@@ -57,8 +57,9 @@ struct ReadingExplanation {
     // In the order of the chows' positions.
     std::int32_t chowPairingCount = 0;
     ChowPairing chowPairings[MaxChowPairs] = {};
-    // The code of the counted three-chow fan (the position, 1-4, of the chow it left out), 0
-    // when none counted.
+    // The counted three-chow fan and its code (the position, 1-4, of the chow it left out),
+    // NoFan and 0 when none counted.
+    FanId threeChowFan = NoFan;
     std::int32_t threeChowCode = 0;
 };
 

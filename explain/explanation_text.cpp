@@ -21,22 +21,12 @@ std::string listOf(int count, Name name)
     return text;
 }
 
-// The counted three-chow fan of the reading, NoFan when none.
-int countedThreeChowFan(const ReadingExplanation& r)
-{
-    for (int f = 1; f <= FanCount; ++f) {
-        if (isThreeChowFan(f) && r.fanCounts[f - 1] > 0)
-            return f;
-    }
-    return NoFan;
-}
-
 // A pair fan left out by the pairing, told by its first pair of chows left out: both chows
 // were used by a three-chow fan, or one was the chow it left over, which pairs once only, or
 // each chow already pairs for that fan with another.
 std::string pairingReason(FanId fan, const ReadingExplanation& r)
 {
-    const int threeChow = countedThreeChowFan(r);
+    const int threeChow = r.threeChowFan;
     for (int i = 0; i < r.chowPairingCount; ++i) {
         const ChowPairing& p = r.chowPairings[i];
         if (p.counted || p.pair.fan != fan)

@@ -188,10 +188,7 @@ protected:
     void SetUp() override
     {
         window_ = std::make_unique<MainWindow>();
-        main_ = window_->create();
-        ASSERT_NE(main_, nullptr);
-        ShowWindow(main_, SW_SHOWNORMAL);
-        UpdateWindow(main_);
+        ASSERT_NE(openMain(*window_), nullptr);
         guard_ = SetTimer(nullptr, 0, 200, closeUnexpectedModal);
         pump();
     }
@@ -385,13 +382,8 @@ TEST_F(MainWindowTest, ControlsTipsAndPicturesAsCreated)
     EXPECT_NE(GetWindowLongW(item(1040), GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, 0);
     EXPECT_NE(GetWindowLongW(item(1033), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
 
-    HWND tips = nullptr;  // the one tooltip control of this thread
-    auto findTips = [](HWND w, LPARAM found) {
-        if (classOf(w) == TOOLTIPS_CLASSW)
-            *reinterpret_cast<HWND*>(found) = w;
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), findTips, reinterpret_cast<LPARAM>(&tips));
+    // The one tooltip control of this thread.
+    HWND tips = driver::threadWindow([](HWND w) { return classOf(w) == TOOLTIPS_CLASSW; });
     ASSERT_NE(tips, nullptr);
     const LONG tipStyle = TTS_ALWAYSTIP | TTS_NOPREFIX;
     EXPECT_EQ(GetWindowLongW(tips, GWL_STYLE) & tipStyle, tipStyle);
@@ -399,16 +391,14 @@ TEST_F(MainWindowTest, ControlsTipsAndPicturesAsCreated)
     EXPECT_EQ(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), 200);
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 9);
     for (const auto& [id, text] : Tips) {
-        wchar_t buffer[128] = {};
+        const auto tool = reinterpret_cast<UINT_PTR>(item(id));
         TTTOOLINFOW info{};
         info.cbSize = sizeof info;
         info.hwnd = main_;
-        info.uId = reinterpret_cast<UINT_PTR>(item(id));
-        info.lpszText = buffer;
+        info.uId = tool;
         ASSERT_TRUE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info))) << id;
         EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), TTF_IDISHWND | TTF_SUBCLASS);
-        SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
-        EXPECT_EQ(std::wstring(buffer), text);
+        EXPECT_EQ(driver::toolTipOf(tips, main_, tool).text, text);
     }
 }
 

@@ -32,94 +32,19 @@ namespace {
 using driver::classOf;
 using driver::textOf;
 
-// Keys as the keyboard sends them, through the system's input queue.
-void pressKeys(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD key : keys)
-        inputs.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
-    for (auto key = keys.end(); key != keys.begin();)
-        inputs.push_back({INPUT_KEYBOARD, {.ki = {*--key, 0, KEYEVENTF_KEYUP, 0, 0}}});
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// The thread's first top-level window that `wanted` accepts, nullptr for none.
-HWND threadWindow(const std::function<bool(HWND)>& wanted)
-{
-    std::pair<const std::function<bool(HWND)>*, HWND> search{&wanted, nullptr};
-    auto visit = [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<decltype(search)*>(data);
-        s.second = (*s.first)(window) ? window : nullptr;
-        return s.second == nullptr;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
+using driver::clientHeight;
+using driver::clipboardText;
+using driver::listCell;
+using driver::listRows;
+using driver::listSelection;
+using driver::sendKeys;
+using driver::systemMenuText;
+using driver::threadWindow;
 
 HWND explanationWindow()
 {
     return threadWindow(
         [](HWND w) { return IsWindowVisible(w) && classOf(w) == text::ExplanationClass; });
-}
-
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-std::wstring menuItemText(HWND window, UINT command)
-{
-    wchar_t buffer[128] = {};
-    GetMenuStringW(GetSystemMenu(window, FALSE), command, buffer, 128, MF_BYCOMMAND);
-    return buffer;
-}
-
-std::wstring cellOf(HWND list, int row, int column)
-{
-    wchar_t buffer[128] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 128;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-int rowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
-int selectedRow(HWND list)
-{
-    return static_cast<int>(
-        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-// Tip `id` of the tooltip control `tips` over `owner`: its rectangle and text.
-RowTip tipOf(HWND tips, HWND owner, UINT_PTR id)
-{
-    wchar_t buffer[1024] = {};
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = owner;
-    info.uId = id;
-    SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
-    info.lpszText = buffer;
-    SendMessageW(tips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
-    const RECT& r = info.rect;
-    return {{r.left, r.top, r.right, r.bottom}, buffer};
-}
-
-int clientHeight(HWND window)
-{
-    RECT r;
-    GetClientRect(window, &r);
-    return r.bottom;
 }
 
 class WhyThisScoreTest : public testing::Test, public driver::WindowDriver {
@@ -129,11 +54,8 @@ protected:
     void SetUp() override
     {
         window_ = std::make_unique<MainWindow>();
-        main_ = window_->create();
-        ASSERT_NE(main_, nullptr);
-        ShowWindow(main_, SW_SHOWNORMAL);
+        ASSERT_NE(openMain(*window_), nullptr);
         SetForegroundWindow(main_);
-        UpdateWindow(main_);
         pump();
     }
 
@@ -157,7 +79,7 @@ protected:
     {
         SetForegroundWindow(main_);
         SetFocus(item(IDC_NEXT));
-        pressKeys({VK_F1});
+        sendKeys({VK_F1});
         settle();
         return fanReferenceWindow();
     }
@@ -188,7 +110,7 @@ protected:
 
 TEST_F(WhyThisScoreTest, F1OpensTheFanReferenceAndF1AgainBringsTheSameOneToTheFront)
 {
-    EXPECT_EQ(menuItemText(main_, IDM_FAN_REFERENCE), L"Fan reference\u2026\tF1");
+    EXPECT_EQ(systemMenuText(main_, IDM_FAN_REFERENCE), L"Fan reference\u2026\tF1");
     HWND reference = openReferenceByF1();
     ASSERT_NE(reference, nullptr) << "F1 in the main window";
     EXPECT_TRUE(IsWindowVisible(reference));
@@ -200,26 +122,27 @@ TEST_F(WhyThisScoreTest, F1OpensTheFanReferenceAndF1AgainBringsTheSameOneToTheFr
     HWND list = GetDlgItem(reference, IDC_REFERENCE_LIST);
     EXPECT_EQ(classOf(list), WC_LISTVIEWW);
     EXPECT_NE(GetWindowLongW(list, GWL_STYLE) & LVS_REPORT, 0);
-    ASSERT_EQ(rowCount(list), 81);
+    ASSERT_EQ(listRows(list), 81);
     const std::vector<FanRow> rows = fanReferenceRows();
     for (int row = 0; row < 81; ++row) {
         const FanRow& fan = rows[static_cast<std::size_t>(row)];
-        EXPECT_EQ(cellOf(list, row, 0) + L"|" + cellOf(list, row, 1) + L"|" + cellOf(list, row, 2),
-                  fan.number + L"|" + fan.name + L"|" + fan.points);
+        EXPECT_EQ(
+            listCell(list, row, 0) + L"|" + listCell(list, row, 1) + L"|" + listCell(list, row, 2),
+            fan.number + L"|" + fan.name + L"|" + fan.points);
     }
-    EXPECT_EQ(selectedRow(list), 0);
+    EXPECT_EQ(listSelection(list), 0);
     EXPECT_EQ(textOf(GetDlgItem(reference, IDC_REFERENCE_NAME)), L"Big Four Winds");
     EXPECT_EQ(textOf(GetDlgItem(reference, IDC_REFERENCE_POINTS)), L"Fan 1 of 81, 88 points");
 
     SetForegroundWindow(main_);  // back to the trainer, and F1 again
     SetFocus(item(IDC_MODE));
     ASSERT_NE(GetForegroundWindow(), reference);
-    pressKeys({VK_F1});
+    sendKeys({VK_F1});
     settle();
     EXPECT_EQ(fanReferenceWindow(), reference) << "the same window";
     EXPECT_EQ(GetForegroundWindow(), reference);
 
-    pressKeys({VK_ESCAPE});  // through the reference's dialog keys
+    sendKeys({VK_ESCAPE});  // through the reference's dialog keys
     settle();
     EXPECT_EQ(fanReferenceWindow(), nullptr);
     EXPECT_FALSE(IsWindow(reference));
@@ -238,7 +161,7 @@ TEST_F(WhyThisScoreTest, TypingANameSelectsItsFanAndAFanNeverCountedBesideItIsAJ
     HWND list = GetDlgItem(reference, IDC_REFERENCE_LIST);
     ASSERT_EQ(GetFocus(), list);
     typeInto(list, L"Seven");
-    EXPECT_EQ(cellOf(list, selectedRow(list), 1), L"Seven Pairs");
+    EXPECT_EQ(listCell(list, listSelection(list), 1), L"Seven Pairs");
     auto shown = [&](int id) { return textOf(GetDlgItem(reference, id)); };
     EXPECT_EQ(shown(IDC_REFERENCE_NAME), L"Seven Pairs");
     EXPECT_EQ(shown(IDC_REFERENCE_RULE), widened(fanDescription(SevenPairsFan).rule));
@@ -249,22 +172,22 @@ TEST_F(WhyThisScoreTest, TypingANameSelectsItsFanAndAFanNeverCountedBesideItIsAJ
     // The fans never counted beside it; a double-click on one selects it in the list.
     HWND never = GetDlgItem(reference, IDC_REFERENCE_NEVER);
     const FanPage page = fanPage(SevenPairsFan, 0, 0);
-    ASSERT_EQ(rowCount(never), static_cast<int>(page.neverBeside.size()));
-    EXPECT_EQ(cellOf(never, 2, 1), L"Nine Gates");
+    ASSERT_EQ(listRows(never), static_cast<int>(page.neverBeside.size()));
+    EXPECT_EQ(listCell(never, 2, 1), L"Nine Gates");
     RECT r{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(never, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
     const LPARAM at = MAKELPARAM(r.left + 50, (r.top + r.bottom) / 2);
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         PostMessageW(never, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     settle();
-    EXPECT_EQ(selectedRow(list), page.neverBeside[2] - 1);
+    EXPECT_EQ(listSelection(list), page.neverBeside[2] - 1);
     EXPECT_EQ(GetFocus(), list);
 
     Sleep(TypeAhead::Pause + 100);  // after a pause a new name begins
     typeInto(list, L"all");
-    EXPECT_EQ(cellOf(list, selectedRow(list), 1), L"All Chows");
+    EXPECT_EQ(listCell(list, listSelection(list), 1), L"All Chows");
     typeInto(list, L" t");
-    EXPECT_EQ(cellOf(list, selectedRow(list), 1), L"All Terminals");
+    EXPECT_EQ(listCell(list, listSelection(list), 1), L"All Terminals");
 }
 
 // --- The result window and the explanation window --------------------------------------------
@@ -298,16 +221,17 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             const std::vector<RowTip> expected = resultRowTips(result, explanation);
             ASSERT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4) << "three fans and the total";
             for (std::size_t i = 0; i < expected.size(); ++i) {
-                const RowTip tip = tipOf(tips, dialog, i + 1);
+                const driver::ToolTip tip = driver::toolTipOf(tips, dialog, i + 1);
+                const RECT& r = tip.rect;
                 EXPECT_EQ(tip.text, expected[i].text);
-                EXPECT_EQ(tip.box, expected[i].box);
+                EXPECT_EQ((Rect{r.left, r.top, r.right, r.bottom}), expected[i].box);
             }
-            EXPECT_EQ(tipOf(tips, dialog, 1).text,
+            EXPECT_EQ(driver::toolTipOf(tips, dialog, 1).text,
                       L"Seven pairs and no declared set; four tiles of a kind may make two of "
                       L"them.\r\nNot counted beside it: Concealed Hand");
-            EXPECT_EQ(menuItemText(dialog, IDM_WHY_THIS_SCORE), L"Why this score?\tF1");
+            EXPECT_EQ(systemMenuText(dialog, IDM_WHY_THIS_SCORE), L"Why this score?\tF1");
             EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
-            pressKeys({VK_F1});
+            sendKeys({VK_F1});
         },
         wait,
         [&](HWND) {
@@ -316,7 +240,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             EXPECT_EQ(GetWindow(why, GW_OWNER), dialog);
             EXPECT_NE(GetWindowLongW(why, GWL_STYLE) & WS_THICKFRAME, 0) << "resizable";
             EXPECT_EQ(GetForegroundWindow(), why);
-            pressKeys({VK_CONTROL, 'C'});
+            sendKeys({VK_CONTROL, 'C'});
         },
         wait,
         [&](HWND) {
@@ -338,7 +262,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             GetScrollInfo(why, SB_VERT, &info);
             EXPECT_EQ(info.nMax + 1, layout.height);
             EXPECT_EQ(static_cast<int>(info.nPage), clientHeight(why));
-            pressKeys({VK_NEXT});
+            sendKeys({VK_NEXT});
         },
         wait,
         [&](HWND) {
@@ -349,7 +273,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             SendMessageW(why, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
             EXPECT_EQ(GetScrollPos(why, SB_VERT),
                       wheelScrolled(paged, WHEEL_DELTA, page, layout.height));
-            pressKeys({VK_ESCAPE});
+            sendKeys({VK_ESCAPE});
         },
         wait,
         [&](HWND) {
@@ -369,7 +293,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             SendMessageW(why, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(link->x + 4, link->y + 4));
             ASSERT_NE(fanReferenceWindow(), nullptr);
             HWND list = GetDlgItem(fanReferenceWindow(), IDC_REFERENCE_LIST);
-            EXPECT_EQ(selectedRow(list), link->picture - 1);
+            EXPECT_EQ(listSelection(list), link->picture - 1);
             SendMessageW(fanReferenceWindow(), WM_CLOSE, 0, 0);
             SendMessageW(why, WM_KEYDOWN, VK_ESCAPE, 0);
             EXPECT_EQ(explanationWindow(), nullptr);
@@ -379,7 +303,7 @@ TEST_F(WhyThisScoreTest, ResultRowsTellWhyAndF1DoubleClickOrTheMenuOpenTheExplan
             ASSERT_NE(explanationWindow(), nullptr) << "the system menu's item";
             SetForegroundWindow(dialog);
             SetFocus(GetDlgItem(dialog, IDOK));
-            pressKeys({VK_ESCAPE});  // the result window's, with its explanation open
+            sendKeys({VK_ESCAPE});  // the result window's, with its explanation open
         },
     };
     EXPECT_TRUE(driver::runModal([&] { click(IDC_CHECK); }, steps));

@@ -200,11 +200,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     app().logFile = openHandLog();
 
     MainWindow mainWindow;
-    HWND window = mainWindow.create();
-    ShowWindow(window, SW_SHOWNORMAL);
+    WindowDriver driver;
+    HWND window = driver.openMain(mainWindow);
     SetForegroundWindow(window);
-    UpdateWindow(window);
-    WindowDriver driver(window);
 
     testModeScenes(mainWindow, driver);
     editModeScenes(mainWindow, driver);

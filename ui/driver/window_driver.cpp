@@ -2,6 +2,7 @@
 
 #include "ui/app.h"
 #include "ui/fan_reference.h"
+#include "ui/main_window.h"
 #include "ui/result_window.h"
 
 #include <commctrl.h>
@@ -82,6 +83,87 @@ HWND findDialog()
     return found;
 }
 
+HWND threadWindow(const std::function<bool(HWND)>& wanted)
+{
+    std::pair<const std::function<bool(HWND)>*, HWND> search{&wanted, nullptr};
+    auto visit = [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<decltype(search)*>(data);
+        s.second = (*s.first)(window) ? window : nullptr;
+        return s.second == nullptr;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), visit, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+void sendKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD key : keys)
+        inputs.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+    for (auto key = keys.end(); key != keys.begin();)
+        inputs.push_back({INPUT_KEYBOARD, {.ki = {*--key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+int clientHeight(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    return r.bottom;
+}
+
+std::wstring systemMenuText(HWND window, UINT command)
+{
+    wchar_t buffer[128] = {};
+    GetMenuStringW(GetSystemMenu(window, FALSE), command, buffer, 128, MF_BYCOMMAND);
+    return buffer;
+}
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+int listRows(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::wstring listCell(HWND list, int row, int column)
+{
+    wchar_t buffer[128] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 128;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+int listSelection(HWND list)
+{
+    return static_cast<int>(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+ToolTip toolTipOf(HWND tips, HWND owner, UINT_PTR id)
+{
+    wchar_t buffer[1024] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = owner;
+    info.uId = id;
+    SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
+    info.lpszText = buffer;
+    SendMessageW(tips, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&info));
+    return {info.rect, buffer};
+}
+
 bool runModal(const std::function<void()>& open, std::vector<Step> steps)
 {
     ModalRun run{std::move(steps)};
@@ -94,6 +176,17 @@ bool runModal(const std::function<void()>& open, std::vector<Step> steps)
 }
 
 bool runningModal() { return modalRun != nullptr; }
+
+HWND WindowDriver::openMain(ui::MainWindow& window)
+{
+    main_ = window.create();
+    if (main_ == nullptr)
+        return nullptr;
+    ShowWindow(main_, SW_SHOWNORMAL);
+    UpdateWindow(main_);
+    pump();
+    return main_;
+}
 
 void WindowDriver::pump()
 {

@@ -9,8 +9,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+namespace fanwright::ui {
+class MainWindow;
+}
 
 namespace fanwright::driver {
 
@@ -22,6 +27,29 @@ std::wstring classOf(HWND window);
 
 // The thread's visible dialog (a property sheet's frame is one too); nullptr for none.
 HWND findDialog();
+
+// The thread's first top-level window that `wanted` accepts, nullptr for none.
+HWND threadWindow(const std::function<bool(HWND)>& wanted);
+
+// Keys pressed and released through the system's input queue, as the keyboard sends them.
+void sendKeys(std::initializer_list<WORD> keys);
+
+// What a window shows: its client height, an item of its system menu, the clipboard's text.
+int clientHeight(HWND window);
+std::wstring systemMenuText(HWND window, UINT command);
+std::wstring clipboardText();
+
+// A report list view: its rows, a cell's text, the first selected row (-1 none).
+int listRows(HWND list);
+std::wstring listCell(HWND list, int row, int column);
+int listSelection(HWND list);
+
+// Tip `id` of the tooltip control `tips` over `owner`.
+struct ToolTip {
+    RECT rect;
+    std::wstring text;
+};
+ToolTip toolTipOf(HWND tips, HWND owner, UINT_PTR id);
 
 using Step = std::function<void(HWND dialog)>;
 
@@ -38,6 +66,9 @@ class WindowDriver {
 public:
     WindowDriver() = default;
     explicit WindowDriver(HWND main) : main_(main) {}
+
+    // Creates the main window, shows it at normal size and lets it paint; nullptr on failure.
+    HWND openMain(ui::MainWindow& window);
 
     HWND item(int id) const { return GetDlgItem(main_, id); }
 

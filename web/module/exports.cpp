@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #define FANWRIGHT_EXPORT(name) extern "C" __attribute__((export_name(#name)))
@@ -113,6 +114,14 @@ GenerateRun* runNumbered(int number)
 {
     const auto index = static_cast<std::size_t>(number) - 1;
     return number > 0 && index < runs.size() && runs[index].open ? &runs[index] : nullptr;
+}
+
+// A call that writes its whole answer with `write`, given the answer's writer first.
+template <typename Write, typename... Arguments>
+std::size_t answered(Write write, Arguments&&... arguments)
+{
+    write(exchange.answer(), std::forward<Arguments>(arguments)...);
+    return exchange.finish();
 }
 
 }  // namespace
@@ -217,75 +226,64 @@ FANWRIGHT_EXPORT(fanwright_generate_end) void fanwright_generate_end(int number)
 // the window's whole state as JSON (see trainer_calls.h).
 FANWRIGHT_EXPORT(fanwright_trainer_state) std::size_t fanwright_trainer_state()
 {
-    web::writeTrainerState(exchange.answer());
-    return exchange.finish();
+    return answered(web::writeTrainerState);
 }
 
 // A click on the control the argument names.
 FANWRIGHT_EXPORT(fanwright_trainer_click) std::size_t fanwright_trainer_click(std::size_t size)
 {
-    web::clickControl(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::clickControl, exchange.given(size));
 }
 
 // The points field's new text.
 FANWRIGHT_EXPORT(fanwright_trainer_type) std::size_t fanwright_trainer_type(std::size_t size)
 {
-    web::typePoints(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::typePoints, exchange.given(size));
 }
 
 // Enter, the focus on the control the argument names.
 FANWRIGHT_EXPORT(fanwright_trainer_enter) std::size_t fanwright_trainer_enter(std::size_t size)
 {
-    web::pressEnter(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::pressEnter, exchange.given(size));
 }
 
 FANWRIGHT_EXPORT(fanwright_trainer_palette) std::size_t fanwright_trainer_palette(int tile)
 {
-    web::clickPalette(exchange.answer(), tile);
-    return exchange.finish();
+    return answered(web::clickPalette, tile);
 }
 
 // A click on the hand's item `index`: its sets, concealed tiles and winning tile in order.
 FANWRIGHT_EXPORT(fanwright_trainer_remove) std::size_t fanwright_trainer_remove(int index)
 {
-    web::clickHandItem(exchange.answer(), index);
-    return exchange.finish();
+    return answered(web::clickHandItem, index);
 }
 
 // The argument's code in edit mode, or the state with the command line's refusal.
 FANWRIGHT_EXPORT(fanwright_trainer_load) std::size_t fanwright_trainer_load(std::size_t size)
 {
-    web::loadCode(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::loadCode, exchange.given(size));
 }
 
 // The dealer's six settings, as words; answers with them as kept.
 FANWRIGHT_EXPORT(fanwright_settings_set) std::size_t fanwright_settings_set(std::size_t size)
 {
-    web::setSettings(exchange.answer(), words(exchange.given(size)));
-    return exchange.finish();
+    return answered(web::setSettings, words(exchange.given(size)));
 }
 
 // The settings sheet after a step, as words: melding, chow, pung, kong, the share stepped.
 FANWRIGHT_EXPORT(fanwright_settings_sheet) std::size_t fanwright_settings_sheet(std::size_t size)
 {
-    web::settingsSheet(exchange.answer(), words(exchange.given(size)));
-    return exchange.finish();
+    return answered(web::settingsSheet, words(exchange.given(size)));
 }
 
 // The argument's code drawn as the main window draws a hand.
 FANWRIGHT_EXPORT(fanwright_hand) std::size_t fanwright_hand(std::size_t size)
 {
-    web::writeHandDrawing(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::writeHandDrawing, exchange.given(size));
 }
 
 // The explanation's sentences for the argument's code.
 FANWRIGHT_EXPORT(fanwright_explain_notes) std::size_t fanwright_explain_notes(std::size_t size)
 {
-    web::writeExplanationNotes(exchange.answer(), exchange.given(size));
-    return exchange.finish();
+    return answered(web::writeExplanationNotes, exchange.given(size));
 }
